@@ -1,0 +1,65 @@
+#include "platform/bitmap.h"
+
+#include <gtest/gtest.h>
+
+using platform::Bitmap;
+using platform::Color;
+using platform::PixelFormat;
+using platform::Rect;
+
+TEST(Bitmap, RowsArePaddedToFourBytes) {
+    struct Case {
+        int width;
+        PixelFormat format;
+        int stride;
+    } cases[] = {{5, PixelFormat::Bgr24, 16}, {4, PixelFormat::Bgr24, 12},
+                 {3, PixelFormat::Grey8, 4},  {1, PixelFormat::Bgrx32, 4},
+                 {7, PixelFormat::Grey8, 8}};
+    for (const auto& c : cases) {
+        Bitmap b(c.width, 2, c.format);
+        EXPECT_EQ(b.Stride(), c.stride) << c.width;
+        EXPECT_EQ(b.Row(1) - b.Row(0), c.stride);
+    }
+}
+
+TEST(Bitmap, CopyRectClipsBothSides) {
+    Bitmap src(4, 4);
+    src.Fill({10, 20, 30});
+    src.SetPixel(0, 0, {1, 2, 3});
+    Bitmap dst(4, 4);
+    // Destination starts off the left/top edge: the source is shifted along.
+    dst.CopyRect({-1, -1, 3, 3}, src, {0, 0, 4, 4});
+    EXPECT_EQ(dst.GetPixel(0, 0), (Color{10, 20, 30}));
+    EXPECT_EQ(dst.GetPixel(2, 2), (Color{10, 20, 30}));
+    EXPECT_EQ(dst.GetPixel(3, 3), (Color{0, 0, 0}));
+    // A source rectangle starting off the bitmap copies only what exists.
+    Bitmap dst2(4, 4);
+    dst2.CopyRect({0, 0, 4, 4}, src, {-2, 0, 2, 4});
+    EXPECT_EQ(dst2.GetPixel(2, 0), (Color{1, 2, 3}));
+    EXPECT_EQ(dst2.GetPixel(1, 0), (Color{0, 0, 0}));
+}
+
+TEST(Bitmap, CopyAcrossFormatsKeepsColours) {
+    Bitmap src(2, 1, PixelFormat::Bgr24);
+    src.SetPixel(1, 0, {200, 100, 50});
+    Bitmap dst(2, 1, PixelFormat::Bgrx32);
+    dst.Draw(0, 0, src);
+    EXPECT_EQ(dst.GetPixel(1, 0), (Color{200, 100, 50}));
+}
+
+TEST(Bitmap, DrawTransparentLeavesKeyColourOut) {
+    Bitmap src(2, 1);
+    src.SetPixel(0, 0, {255, 255, 255});
+    src.SetPixel(1, 0, {5, 6, 7});
+    Bitmap dst(2, 1);
+    dst.Fill({9, 9, 9});
+    dst.DrawTransparent(0, 0, src, {255, 255, 255});
+    EXPECT_EQ(dst.GetPixel(0, 0), (Color{9, 9, 9}));
+    EXPECT_EQ(dst.GetPixel(1, 0), (Color{5, 6, 7}));
+}
+
+TEST(Bitmap, RefusesAbsurdSizes) {
+    Bitmap b;
+    EXPECT_THROW(b.Reset(-1, 5, PixelFormat::Bgr24), std::length_error);
+    EXPECT_THROW(b.Reset(1 << 20, 1 << 20, PixelFormat::Bgr24), std::length_error);
+}
