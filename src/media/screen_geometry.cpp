@@ -44,6 +44,10 @@ ScreenGeometry SelectScreenMode(int32_t w, int32_t h) {
     return g;
 }
 
-const ScreenGeometry& Geometry() { return current; }
+const ScreenGeometry& Geometry() {
+    return current;
+}
 
-void SetScreenGeometry(const ScreenGeometry& geometry) { current = geometry; }
+void SetScreenGeometry(const ScreenGeometry& geometry) {
+    current = geometry;
+}

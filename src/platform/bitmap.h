@@ -18,7 +18,7 @@ int BytesPerPixel(PixelFormat format);
 // multiple of four bytes, like a device-independent bitmap. A Bitmap is also the canvas
 // that drawing code copies rectangles to and from.
 class Bitmap {
-public:
+  public:
     Bitmap() = default;
     Bitmap(int width, int height, PixelFormat format = PixelFormat::Bgr24);
 
@@ -57,7 +57,7 @@ public:
 
     friend bool operator==(const Bitmap& a, const Bitmap& b);
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     PixelFormat format_ = PixelFormat::Bgr24;

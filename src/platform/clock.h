@@ -10,7 +10,7 @@ namespace platform {
 // system's monotonic time; the manual clock only moves when told to, so tests can let
 // five seconds pass in no time.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Milliseconds since an arbitrary start; 32 bits, wrapping like the old tick count.
     virtual uint32_t TickCount() = 0;
@@ -25,7 +25,7 @@ public:
 };
 
 class RealClock final : public Clock {
-public:
+  public:
     uint32_t TickCount() override;
     uint64_t Counter() override;
     uint64_t CounterFrequency() override { return 1'000'000'000; }
@@ -36,7 +36,7 @@ public:
 // Virtual time in microseconds. Sleeping advances it; so does the application loop when
 // nothing is runnable before the next timer is due.
 class ManualClock final : public Clock {
-public:
+  public:
     explicit ManualClock(uint64_t startMs = 1000) : micros_(startMs * 1000) {}
     uint32_t TickCount() override { return static_cast<uint32_t>(micros_.load() / 1000); }
     uint64_t Counter() override { return micros_.load(); }
@@ -48,7 +48,7 @@ public:
     void Advance(uint32_t ms) { micros_ += uint64_t{ms} * 1000; }
     void AdvanceMicros(uint64_t us) { micros_ += us; }
 
-private:
+  private:
     std::atomic<uint64_t> micros_;
 };
 
@@ -59,7 +59,7 @@ void SetClock(Clock* clock);
 
 // Holds a manual clock installed for its lifetime.
 class ScopedManualClock {
-public:
+  public:
     ScopedManualClock() { SetClock(&clock_); }
     ~ScopedManualClock() { SetClock(nullptr); }
     ScopedManualClock(const ScopedManualClock&) = delete;
@@ -67,7 +67,7 @@ public:
     ManualClock& operator*() { return clock_; }
     ManualClock* operator->() { return &clock_; }
 
-private:
+  private:
     ManualClock clock_;
 };
 

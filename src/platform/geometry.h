@@ -45,7 +45,9 @@ struct Rect {
         return {std::min(Left, o.Left), std::min(Top, o.Top), std::max(Right, o.Right),
                 std::max(Bottom, o.Bottom)};
     }
-    static Rect FromSize(int32_t x, int32_t y, int32_t w, int32_t h) { return {x, y, x + w, y + h}; }
+    static Rect FromSize(int32_t x, int32_t y, int32_t w, int32_t h) {
+        return {x, y, x + w, y + h};
+    }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -12,8 +12,10 @@ TEST(Bitmap, RowsArePaddedToFourBytes) {
         int width;
         PixelFormat format;
         int stride;
-    } cases[] = {{5, PixelFormat::Bgr24, 16}, {4, PixelFormat::Bgr24, 12},
-                 {3, PixelFormat::Grey8, 4},  {1, PixelFormat::Bgrx32, 4},
+    } cases[] = {{5, PixelFormat::Bgr24, 16},
+                 {4, PixelFormat::Bgr24, 12},
+                 {3, PixelFormat::Grey8, 4},
+                 {1, PixelFormat::Bgrx32, 4},
                  {7, PixelFormat::Grey8, 8}};
     for (const auto& c : cases) {
         Bitmap b(c.width, 2, c.format);

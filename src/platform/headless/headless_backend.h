@@ -1,0 +1,53 @@
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+
+#include "platform/backend.h"
+
+namespace platform {
+
+// A window system in memory: tests inject input and read what reached the "screen".
+class HeadlessBackend final : public Backend {
+  public:
+    explicit HeadlessBackend(Point screenSize = {1280, 1024});
+
+    Point ScreenSize() override { return screenSize_; }
+    void OpenWindow(const std::string& title) override;
+    void SetTitle(const std::string& title) override;
+    void Present(const Bitmap& screen, std::span<const Rect> rects) override;
+    bool PollEvent(InputEvent& out) override;
+    bool WaitEvent(InputEvent& out, int timeoutMs) override;
+    void Wake() override;
+    void Raise() override;
+
+    // Input, from any thread.
+    void Inject(const InputEvent& event);
+    void PressKey(Key key, char32_t ch = 0);  // key down and up
+    void MoveMouse(int x, int y);
+    void Click(int x, int y, MouseButton button = MouseButton::Left);
+    void DoubleClick(int x, int y);
+
+    // What the window shows now (screen-sized once the window is open).
+    const Bitmap& Screen() const { return screen_; }
+    bool WindowOpen() const { return windowOpen_; }
+    const std::string& Title() const { return title_; }
+    int RaiseCount() const { return raiseCount_; }
+    int PresentCount() const { return presentCount_; }
+
+  private:
+    Point screenSize_;
+    Bitmap screen_;
+    bool windowOpen_ = false;
+    std::string title_;
+    int raiseCount_ = 0;
+    int presentCount_ = 0;
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<InputEvent> events_;
+    bool woken_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,224 @@
+#include <SDL.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+
+namespace platform {
+namespace {
+
+Key TranslateKey(SDL_Keycode sym, char32_t& ch) {
+    ch = 0;
+    switch (sym) {
+        case SDLK_LEFT:
+            return Key::Left;
+        case SDLK_RIGHT:
+            return Key::Right;
+        case SDLK_UP:
+            return Key::Up;
+        case SDLK_DOWN:
+            return Key::Down;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return Key::Enter;
+        case SDLK_BACKSPACE:
+            return Key::Backspace;
+        case SDLK_ESCAPE:
+            return Key::Escape;
+        case SDLK_SPACE:
+            return Key::Space;
+        case SDLK_TAB:
+            return Key::Tab;
+        default:
+            break;
+    }
+    if ((sym >= SDLK_a && sym <= SDLK_z) || (sym >= SDLK_0 && sym <= SDLK_9)) {
+        ch = static_cast<char32_t>(sym);
+        return Key::Char;
+    }
+    return Key::Unknown;
+}
+
+MouseButton TranslateButton(Uint8 button) {
+    switch (button) {
+        case SDL_BUTTON_LEFT:
+            return MouseButton::Left;
+        case SDL_BUTTON_RIGHT:
+            return MouseButton::Right;
+        case SDL_BUTTON_MIDDLE:
+            return MouseButton::Middle;
+        default:
+            return MouseButton::None;
+    }
+}
+
+class SdlBackend final : public Backend {
+  public:
+    SdlBackend() {
+        // The frame goes to the window surface: no GL context, quick to map, small.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+            throw std::runtime_error(std::string("no display: ") + SDL_GetError());
+        }
+        wakeEvent_ = SDL_RegisterEvents(1);
+    }
+
+    ~SdlBackend() override {
+        if (frame_ != nullptr) {
+            SDL_FreeSurface(frame_);
+        }
+        if (window_ != nullptr) {
+            SDL_DestroyWindow(window_);
+        }
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    }
+
+    Point ScreenSize() override {
+        SDL_DisplayMode mode;
+        if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
+            return {0, 0};
+        }
+        return {mode.w, mode.h};
+    }
+
+    void OpenWindow(const std::string& title) override {
+        if (window_ != nullptr) {
+            return;
+        }
+        Point size = ScreenSize();
+        window_ = SDL_CreateWindow(title.c_str(), 0, 0, size.X, size.Y,
+                                   SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
+        if (window_ == nullptr) {
+            throw std::runtime_error(std::string("cannot open the window: ") + SDL_GetError());
+        }
+        SDL_ShowCursor(SDL_ENABLE);
+    }
+
+    void SetTitle(const std::string& title) override {
+        if (window_ != nullptr) {
+            SDL_SetWindowTitle(window_, title.c_str());
+        }
+    }
+
+    void Present(const Bitmap& screen, std::span<const Rect> rects) override {
+        if (window_ == nullptr) {
+            return;
+        }
+        SDL_Surface* surface = SDL_GetWindowSurface(window_);
+        if (surface == nullptr) {
+            return;
+        }
+        // Wrap the composed frame once; blitting converts to whatever the window uses.
+        if (frame_ == nullptr || framePixels_ != screen.Row(0)) {
+            if (frame_ != nullptr) {
+                SDL_FreeSurface(frame_);
+            }
+            frame_ = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(screen.Row(0)),
+                                                        screen.Width(), screen.Height(), 32,
+                                                        screen.Stride(), SDL_PIXELFORMAT_XRGB8888);
+            framePixels_ = screen.Row(0);
+            if (frame_ == nullptr) {
+                return;
+            }
+        }
+        std::vector<SDL_Rect> sdlRects;
+        sdlRects.reserve(rects.size());
+        for (const Rect& r : rects) {
+            SDL_Rect s{r.Left, r.Top, r.Width(), r.Height()};
+            SDL_Rect d = s;
+            SDL_BlitSurface(frame_, &s, surface, &d);
+            sdlRects.push_back(s);
+        }
+        SDL_UpdateWindowSurfaceRects(window_, sdlRects.data(), static_cast<int>(sdlRects.size()));
+    }
+
+    bool PollEvent(InputEvent& out) override {
+        SDL_Event e;
+        while (SDL_PollEvent(&e) != 0) {
+            if (Translate(e, out)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool WaitEvent(InputEvent& out, int timeoutMs) override {
+        SDL_Event e;
+        int got = timeoutMs < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeoutMs);
+        return got != 0 && Translate(e, out);
+    }
+
+    void Wake() override {
+        SDL_Event e{};
+        e.type = wakeEvent_;
+        SDL_PushEvent(&e);
+    }
+
+    void Raise() override {
+        if (window_ != nullptr) {
+            SDL_ShowWindow(window_);
+            SDL_RestoreWindow(window_);
+            SDL_RaiseWindow(window_);
+        }
+    }
+
+  private:
+    bool Translate(const SDL_Event& e, InputEvent& out) {
+        out = InputEvent{};
+        switch (e.type) {
+            case SDL_QUIT:
+                out.type = InputEvent::Type::Quit;
+                return true;
+            case SDL_WINDOWEVENT:
+                if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                    e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                    // A resized window surface must be fetched again.
+                    if (frame_ != nullptr) {
+                        SDL_FreeSurface(frame_);
+                        frame_ = nullptr;
+                    }
+                    out.type = InputEvent::Type::Expose;
+                    return true;
+                }
+                return false;
+            case SDL_KEYDOWN:
+            case SDL_KEYUP:
+                out.type =
+                    e.type == SDL_KEYDOWN ? InputEvent::Type::KeyDown : InputEvent::Type::KeyUp;
+                out.key = TranslateKey(e.key.keysym.sym, out.ch);
+                return out.key != Key::Unknown;
+            case SDL_MOUSEMOTION:
+                out.type = InputEvent::Type::MouseMove;
+                out.x = e.motion.x;
+                out.y = e.motion.y;
+                return true;
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP:
+                out.type = e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Type::MouseDown
+                                                         : InputEvent::Type::MouseUp;
+                out.button = TranslateButton(e.button.button);
+                out.x = e.button.x;
+                out.y = e.button.y;
+                out.clicks = e.button.clicks;
+                return out.button != MouseButton::None;
+            default:
+                return false;
+        }
+    }
+
+    SDL_Window* window_ = nullptr;
+    SDL_Surface* frame_ = nullptr;
+    const uint8_t* framePixels_ = nullptr;
+    Uint32 wakeEvent_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<Backend> CreateSdlBackend() {
+    return std::make_unique<SdlBackend>();
+}
+
+}  // namespace platform
