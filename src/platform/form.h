@@ -77,7 +77,8 @@ class Form {
     void Invalidate(const Rect& r);
     // Repaints what is marked, now, also from inside a handler that blocks the loop.
     void Update();
-    void Repaint() {
+    // Invalidate and Update; a form that tracks its own changed areas narrows this.
+    virtual void Repaint() {
         Invalidate();
         Update();
     }

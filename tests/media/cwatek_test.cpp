@@ -1,0 +1,93 @@
+#include "media/cwatek.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/form.h"
+#include "platform/headless_app.h"
+
+using namespace platform;
+
+namespace {
+
+struct FadeFixture {
+    HeadlessApp h{{64, 64}};
+    Form form;
+    Control object{form};
+    Bitmap source{16, 8};  // the object's own picture at (4, 2)
+    Bitmap frame{64, 64};  // the form's frame bitmap
+    Rect a = Rect::FromSize(4, 2, 6, 3);
+    Rect b = Rect::FromSize(20, 30, 6, 3);
+    std::vector<Bitmap> shown;  // the frame's area B at every dirty report
+    std::vector<Rect> dirty;
+
+    FadeFixture() {
+        source.Fill({200, 150, 110});
+        frame.Fill({100, 100, 100});
+        object.SetVisible(false);
+    }
+    AddDirtyRectFn Recorder(std::function<void(int)> onReport = {}) {
+        return [this, onReport](const Rect& r) {
+            dirty.push_back(r);
+            Bitmap copy(b.Width(), b.Height());
+            copy.CopyRect(copy.Bounds(), frame, b);
+            shown.push_back(std::move(copy));
+            if (onReport) {
+                onReport(static_cast<int>(dirty.size()));
+            }
+        };
+    }
+};
+
+}  // namespace
+
+TEST(CWatek, FadesTwoUnitsPerStepThenPutsTheExactPicture) {
+    FadeFixture f;
+    uint32_t start = GetClock().TickCount();
+    CWatek fade(false, f.Recorder(), f.b, f.a, f.source, &f.object, f.frame);
+    fade.WaitFor();
+    // The first report only marks B; then 40 steps, then the exact copy.
+    ASSERT_EQ(f.dirty.size(), 42u);
+    for (const Rect& r : f.dirty) {
+        EXPECT_EQ(r, f.b);
+    }
+    EXPECT_EQ(f.shown[1].GetPixel(0, 0), (Color{102, 102, 102}));
+    EXPECT_EQ(f.shown[6].GetPixel(2, 1), (Color{112, 112, 110}));  // blue reached 110 and stays
+    // After the 40th step a byte 100 away is 20 short; the final copy closes the gap.
+    EXPECT_EQ(f.shown[40].GetPixel(5, 2), (Color{180, 150, 110}));
+    EXPECT_EQ(f.shown[41].GetPixel(5, 2), (Color{200, 150, 110}));
+    EXPECT_EQ(f.frame.GetPixel(f.b.Left, f.b.Top), (Color{200, 150, 110}));
+    EXPECT_EQ(f.frame.GetPixel(f.b.Right, f.b.Top), (Color{100, 100, 100}));  // nothing outside B
+    EXPECT_TRUE(f.object.Visible());
+    // 40 steps paced at 80 ms; the pacer's first wait returns at once.
+    EXPECT_EQ(GetClock().TickCount() - start, 39u * 80u);
+}
+
+TEST(CWatek, TerminatedAfterTheFirstStepKeepsThatStepAndShowsTheObject) {
+    FadeFixture f;
+    CWatek* self = nullptr;
+    CWatek fade(true, f.Recorder([&](int reports) {
+        if (reports == 2) {
+            self->Terminate();  // on the GUI thread, right after step 1 was shown
+        }
+    }),
+                f.b, f.a, f.source, &f.object, f.frame);
+    self = &fade;
+    fade.Start();
+    fade.WaitFor();
+    ASSERT_EQ(f.dirty.size(), 2u);
+    EXPECT_EQ(f.frame.GetPixel(f.b.Left, f.b.Top), (Color{102, 102, 102}));
+    EXPECT_TRUE(f.object.Visible());
+}
+
+TEST(CWatek, TerminatedBeforeStartingDrawsNothing) {
+    FadeFixture f;
+    CWatek fade(true, f.Recorder(), f.b, f.a, f.source, &f.object, f.frame);
+    fade.Terminate();
+    fade.Start();
+    fade.WaitFor();
+    EXPECT_TRUE(f.dirty.empty());
+    EXPECT_EQ(f.frame.GetPixel(f.b.Left, f.b.Top), (Color{100, 100, 100}));
+    EXPECT_TRUE(f.object.Visible());
+}
