@@ -1,0 +1,75 @@
+#include "media/load_correct_bitmap.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "platform/image_codec.h"
+
+namespace {
+
+constexpr size_t kBitCountOffset = 28;
+constexpr size_t kWidthOffset = 18;
+constexpr size_t kHeightOffset = 22;
+constexpr size_t kSizeImageOffset = 34;
+constexpr size_t kHeaderSizeOffset = 14;
+constexpr uint32_t kInfoHeaderSize = 40;
+
+uint32_t GetLE32(const std::vector<uint8_t>& b, size_t at) {
+    return uint32_t{b[at]} | (uint32_t{b[at + 1]} << 8) | (uint32_t{b[at + 2]} << 16) |
+           (uint32_t{b[at + 3]} << 24);
+}
+
+void PutLE32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
+    for (size_t i = 0; i < 4; ++i) {
+        b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+    }
+}
+
+}  // namespace
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw FileReadError("cannot open " + path + ": " + std::strerror(errno));
+    }
+    std::vector<uint8_t> bytes;
+    char chunk[64 * 1024];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        bytes.insert(bytes.end(), chunk, chunk + in.gcount());
+    }
+    // A directory opens fine and fails on the first read.
+    if (in.bad() || !in.eof()) {
+        throw FileReadError("cannot read " + path);
+    }
+    return bytes;
+}
+
+void RepairBmpHeader(std::vector<uint8_t>& file) {
+    if (file.size() < kSizeImageOffset + 4) {
+        return;
+    }
+    // In a core header these offsets hold pixels, not header fields.
+    if (GetLE32(file, kHeaderSizeOffset) < kInfoHeaderSize) {
+        return;
+    }
+    uint16_t bitCount =
+        static_cast<uint16_t>(file[kBitCountOffset] | (file[kBitCountOffset + 1] << 8));
+    if (bitCount != 24) {
+        return;
+    }
+    // Unsigned arithmetic wraps like the two's-complement original, without overflow.
+    uint32_t width = GetLE32(file, kWidthOffset);
+    uint32_t height = GetLE32(file, kHeightOffset);
+    PutLE32(file, kSizeImageOffset, (3 * width + (width & 3)) * height);
+}
+
+void LoadCorrectBitmap(platform::Bitmap& bitmap, const std::string& path) {
+    std::vector<uint8_t> file = ReadWholeFile(path);
+    RepairBmpHeader(file);
+    bitmap = platform::DecodeBmp(file);
+}
+
+platform::Bitmap LoadJpegPicture(const std::string& path) {
+    return platform::DecodeJpeg(ReadWholeFile(path));
+}
