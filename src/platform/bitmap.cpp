@@ -18,7 +18,9 @@ int BytesPerPixel(PixelFormat format) {
     return 3;
 }
 
-Bitmap::Bitmap(int width, int height, PixelFormat format) { Reset(width, height, format); }
+Bitmap::Bitmap(int width, int height, PixelFormat format) {
+    Reset(width, height, format);
+}
 
 void Bitmap::Reset(int width, int height, PixelFormat format) {
     // Pictures come from files: refuse sizes that would overflow or exhaust memory.
@@ -77,29 +79,33 @@ void Bitmap::FillRect(const Rect& r, Color c) {
 }
 
 void Bitmap::CopyRect(const Rect& dest, const Bitmap& src, const Rect& srcRect) {
-    int w = std::min(dest.Width(), srcRect.Width());
-    int h = std::min(dest.Height(), srcRect.Height());
-    int sx = srcRect.Left, sy = srcRect.Top, dx = dest.Left, dy = dest.Top;
+    // Clipping in 64 bits: rectangles near the ends of the int range must not overflow.
+    int64_t w =
+        std::min<int64_t>(int64_t{dest.Right} - dest.Left, int64_t{srcRect.Right} - srcRect.Left);
+    int64_t h =
+        std::min<int64_t>(int64_t{dest.Bottom} - dest.Top, int64_t{srcRect.Bottom} - srcRect.Top);
+    int64_t sx = srcRect.Left, sy = srcRect.Top, dx = dest.Left, dy = dest.Top;
     // Clip against both bitmaps, shifting the other side along.
-    int skipX = std::max({0, -sx, -dx});
-    int skipY = std::max({0, -sy, -dy});
+    int64_t skipX = std::max<int64_t>({0, -sx, -dx});
+    int64_t skipY = std::max<int64_t>({0, -sy, -dy});
     sx += skipX, dx += skipX, w -= skipX;
     sy += skipY, dy += skipY, h -= skipY;
-    w = std::min({w, src.width_ - sx, width_ - dx});
-    h = std::min({h, src.height_ - sy, height_ - dy});
+    w = std::min<int64_t>({w, src.width_ - sx, width_ - dx});
+    h = std::min<int64_t>({h, src.height_ - sy, height_ - dy});
     if (w <= 0 || h <= 0) {
         return;
     }
     if (src.format_ == format_) {
         int bpp = BytesPerPixel();
         for (int row = 0; row < h; ++row) {
-            std::memmove(Pixel(dx, dy + row), src.Pixel(sx, sy + row), static_cast<size_t>(w) * bpp);
+            std::memmove(Pixel(int(dx), int(dy + row)), src.Pixel(int(sx), int(sy + row)),
+                         static_cast<size_t>(w) * bpp);
         }
         return;
     }
     for (int row = 0; row < h; ++row) {
         for (int col = 0; col < w; ++col) {
-            SetPixel(dx + col, dy + row, src.GetPixel(sx + col, sy + row));
+            SetPixel(int(dx + col), int(dy + row), src.GetPixel(int(sx + col), int(sy + row)));
         }
     }
 }

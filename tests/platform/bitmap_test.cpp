@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using platform::Bitmap;
 using platform::Color;
 using platform::PixelFormat;
@@ -64,4 +66,15 @@ TEST(Bitmap, RefusesAbsurdSizes) {
     Bitmap b;
     EXPECT_THROW(b.Reset(-1, 5, PixelFormat::Bgr24), std::length_error);
     EXPECT_THROW(b.Reset(1 << 20, 1 << 20, PixelFormat::Bgr24), std::length_error);
+}
+
+TEST(Bitmap, CopyRectSurvivesExtremeCoordinates) {
+    Bitmap src(4, 4), dst(4, 4);
+    src.Fill({1, 1, 1});
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    dst.CopyRect({kMin, kMin, kMax, kMax}, src, {0, 0, 4, 4});
+    dst.CopyRect({0, 0, 4, 4}, src, {kMin, 0, kMin + 4, 4});
+    dst.CopyRect({kMax - 1, 0, kMax, 4}, src, {0, 0, 4, 4});
+    EXPECT_EQ(dst.GetPixel(0, 0), (Color{0, 0, 0}));  // every copy lay outside
 }

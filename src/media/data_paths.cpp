@@ -1,0 +1,93 @@
+#include "media/data_paths.h"
+
+#include <system_error>
+#include <utility>
+
+#include "media/screen_geometry.h"
+#include "platform/install_dirs.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path& RootOverride() {
+    static fs::path root;
+    return root;
+}
+
+bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}
+
+bool IsDirectory(const fs::path& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(path, ec);
+}
+
+}  // namespace
+
+std::string NativePath(std::string_view partPath) {
+    std::string out;
+    out.reserve(partPath.size() + 32);
+    bool lastWasSeparator = false;
+    for (char c : partPath) {
+        if (IsSeparator(c)) {
+            if (!lastWasSeparator) {
+                out.push_back('/');
+            }
+            lastWasSeparator = true;
+        } else {
+            out.push_back(c);
+            lastWasSeparator = false;
+        }
+    }
+    constexpr std::string_view kData = "Data";
+    if (out.starts_with(kData) && (out.size() == kData.size() || out[kData.size()] == '/')) {
+        std::string root = DataRoot().generic_string();
+        while (root.size() > 1 && root.back() == '/') {
+            root.pop_back();
+        }
+        out.replace(0, kData.size(), root);
+    }
+    return out;
+}
+
+fs::path ChooseDataRoot(const fs::path& workingDir, const fs::path& executableDir,
+                        const fs::path& installedDir) {
+    if (IsDirectory(workingDir / "Data")) {
+        return workingDir / "Data";
+    }
+    if (!executableDir.empty() && IsDirectory(executableDir / "Data")) {
+        return executableDir / "Data";
+    }
+    return installedDir;
+}
+
+fs::path DataRoot() {
+    if (!RootOverride().empty()) {
+        return RootOverride();
+    }
+    std::error_code ec;
+    fs::path workingDir = fs::current_path(ec);
+    if (ec) {
+        workingDir.clear();
+    }
+    return ChooseDataRoot(workingDir, platform::ExecutableDir(), platform::InstalledDataDir());
+}
+
+void SetDataRootForTesting(fs::path root) {
+    RootOverride() = std::move(root);
+}
+
+std::string SizeSuffix() {
+    return Geometry().ScreenMode >= 3 ? "_b" : "_s";
+}
+
+std::string PairSuffix(bool onWhite) {
+    return onWhite ? "_W" : "_B";
+}
+
+bool FileExists(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
