@@ -12,7 +12,7 @@
 namespace {
 
 class BlackForm : public platform::Form {
-public:
+  public:
     void Paint(platform::FormCanvas& canvas) override {
         canvas.FillRect({0, 0, ClientWidth(), ClientHeight()}, {0, 0, 0});
     }

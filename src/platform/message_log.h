@@ -8,7 +8,7 @@ namespace platform {
 
 // Lets tests capture message boxes instead of showing them.
 class MessageLog {
-public:
+  public:
     struct Entry {
         std::string Text;
         std::string Caption;

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what the project needs on Debian 12 and builds it into build/.
+# Usage: scripts/setup.sh [--for-tests]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  build-essential cmake pkg-config
+  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libjpeg-dev
+  fonts-dejavu-core fluid-soundfont-gm
+)
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  xvfb xdotool x11-utils imagemagick
+)
+if [ "${1:-}" = "--for-tests" ]; then
+  packages+=("${test_packages[@]}")
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"

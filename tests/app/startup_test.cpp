@@ -1,0 +1,170 @@
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/splash_form.h"
+#include "media/cblad.h"
+#include "media/data_paths.h"
+#include "media/scoped_temp_dir.h"
+#include "media/screen_geometry.h"
+#include "platform/clock.h"
+#include "platform/headless/headless_backend.h"
+#include "platform/image_codec.h"
+#include "platform/instance_guard.h"
+#include "platform/message_log.h"
+
+using namespace platform;
+
+namespace {
+
+// Runs the program on a headless screen of the given size with a manual clock.
+struct StartupRun {
+    explicit StartupRun(Point screen, std::string name = "startup-test") {
+        env.InstanceName = std::move(name);
+        env.MakeBackend = [this, screen] {
+            auto backend = std::make_unique<HeadlessBackend>(screen);
+            headless = backend.get();
+            return backend;
+        };
+        SetDataRootForTesting(data.Path() / "Data");
+        MessageLog::Capture();
+    }
+    ~StartupRun() {
+        MessageLog::StopCapture();
+        SetDataRootForTesting({});
+        SetScreenGeometry(ScreenGeometry{});
+    }
+    int Run() { return RunProgram(env); }
+
+    ScopedManualClock clock;
+    ScopedTempDir data;
+    StartupEnvironment env;
+    HeadlessBackend* headless = nullptr;
+};
+
+void WriteSplash(const std::filesystem::path& dataDir, int w, int h) {
+    Bitmap picture(w, h);
+    picture.Fill({250, 200, 40});
+    std::filesystem::create_directories(dataDir);
+    auto bytes = EncodeJpeg(picture, 90);
+    std::ofstream(dataDir / "sph.xji", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace
+
+TEST(Startup, RefusesASmallScreenWithExitCodeMinusTwo) {
+    StartupRun run({1024, 600});
+    bool loopRan = false;
+    run.env.BeforeLoop = [&](Application&) { loopRan = true; };
+    EXPECT_EQ(run.Run(), -2);
+    EXPECT_FALSE(loopRan);
+    auto shown = MessageLog::Entries();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].Text, "Zmień Rozdzielczość na conajmniej 1024x768");
+    EXPECT_EQ(shown[0].Caption, "Błąd");
+}
+
+TEST(Startup, PicksTheLayoutAndEndsWithZeroWhenEscCloses) {
+    struct Case {
+        Point screen;
+        int16_t mode;
+        Rect layout;
+    } cases[] = {{{1280, 800}, 1, {128, 16, 1152, 784}}, {{1280, 1024}, 4, {0, 32, 1280, 992}}};
+    for (const auto& c : cases) {
+        StartupRun run(c.screen);
+        Color centre{};
+        run.env.BeforeLoop = [&](Application& app) {
+            // Looks once the loop has shown the main form.
+            app.Post([&] {
+                app.PaintNow();
+                centre = run.headless->Screen().GetPixel(c.screen.X / 2, c.screen.Y / 2);
+                EXPECT_EQ(Geometry().ScreenMode, c.mode);
+                EXPECT_EQ(Geometry().LayoutRect, c.layout);
+                EXPECT_EQ(run.headless->Title(), "Vimbaro Cz.II");
+                run.headless->PressKey(Key::Escape);
+            });
+        };
+        EXPECT_EQ(run.Run(), 0);
+        EXPECT_NE(centre, (Color{0, 0, 0}));  // the layout area is drawn
+        EXPECT_TRUE(MessageLog::Entries().empty());
+    }
+}
+
+TEST(Startup, SecondCopyBringsTheFirstToTheFrontAndExitsWithZero) {
+    InstanceGuard first;
+    ASSERT_EQ(first.Acquire("startup-second"), InstanceState::First);
+    std::atomic<int> activations{0};
+    first.SetActivateHandler([&] { ++activations; });
+    StartupRun run({1280, 1024}, "startup-second");
+    bool loopRan = false;
+    run.env.BeforeLoop = [&](Application&) { loopRan = true; };
+    EXPECT_EQ(run.Run(), 0);
+    EXPECT_FALSE(loopRan);
+    EXPECT_EQ(activations.load(), 1);
+    EXPECT_FALSE(run.headless->WindowOpen());  // no splash, no window of its own
+    EXPECT_TRUE(MessageLog::Entries().empty());
+}
+
+TEST(Startup, FirstCopyComesToTheFrontWhenASecondAsks) {
+    StartupRun run({1280, 1024}, "startup-raise");
+    run.env.BeforeLoop = [&](Application& app) {
+        std::thread second([] { InstanceGuard::AskRunningCopyToActivate("startup-raise"); });
+        app.RunUntil([&] { return run.headless->RaiseCount() > 0; });
+        second.join();
+        run.headless->PressKey(Key::Escape);
+    };
+    EXPECT_EQ(run.Run(), 0);
+    EXPECT_EQ(run.headless->RaiseCount(), 1);
+}
+
+TEST(Startup, SplashShowsCentredAndGoesTwoSecondsAfterTheMainForm) {
+    StartupRun run({1280, 1024});
+    WriteSplash(run.data.Path() / "Data", 200, 100);
+    run.env.BeforeLoop = [&](Application& app) {
+        ASSERT_TRUE(fmSplash);
+        EXPECT_EQ(fmSplash->Bounds(), (Rect{540, 462, 740, 562}));
+        app.Post([&] {  // the main form has just shown
+            app.PaintNow();
+            Color c = run.headless->Screen().GetPixel(640, 512);
+            EXPECT_GT(c.R, 200);  // the splash stays on top of the main form
+            app.RunFor(1999);
+            EXPECT_TRUE(fmSplash);
+            app.RunFor(2);
+            EXPECT_FALSE(fmSplash);
+            run.headless->PressKey(Key::Escape);
+        });
+    };
+    EXPECT_EQ(run.Run(), 0);
+}
+
+TEST(Startup, SplashIsShownBeforeASmallScreenIsRefused) {
+    StartupRun run({800, 600});
+    WriteSplash(run.data.Path() / "Data", 100, 50);
+    EXPECT_EQ(run.Run(), -2);
+    EXPECT_TRUE(run.headless->WindowOpen());
+    EXPECT_FALSE(fmSplash);
+}
+
+TEST(Startup, ErrorsInsideTheLoopAreShownAndTheRunEndsWithZero) {
+    struct Case {
+        std::function<void()> fail;
+        std::string text, caption;
+    } cases[] = {
+        {[] { throw CBlad::ResourceMissing(); }, "Brak Zasobów\nPrzeinstaluj Vimbaro", "Błąd"},
+        {[] { throw std::runtime_error("x"); }, "Wystąpił błąd krytyczny aplikacji!",
+         "Vimbaro Cz.II - Błąd"},
+    };
+    for (const auto& c : cases) {
+        StartupRun run({1024, 768});
+        run.env.BeforeLoop = [&](Application& app) { app.Post(c.fail); };
+        EXPECT_EQ(run.Run(), 0);
+        auto shown = MessageLog::Entries();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].Text, c.text);
+        EXPECT_EQ(shown[0].Caption, c.caption);
+    }
+}

@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# End-to-end runs of the real binary on a real X server (Xvfb): the layout it picks, the
+# refusal of a small screen, and the single running copy.
+set -uo pipefail
+binary=${1:?usage: run.sh PATH_TO_vimbaro}
+binary=$(readlink -f "$binary")
+work=$(mktemp -d)
+failures=0
+passes=0
+xvfb_pid=""
+export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset SDL_VIDEODRIVER
+export SDL_AUDIODRIVER=dummy
+
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+check() {  # check NAME CONDITION...
+  local name=$1
+  shift
+  if "$@"; then
+    echo "ok   $name"
+    passes=$((passes + 1))
+  else
+    echo "FAIL $name"
+    failures=$((failures + 1))
+  fi
+}
+
+start_x() {  # start_x WIDTHxHEIGHT
+  stop_x
+  export DISPLAY=:97
+  Xvfb "$DISPLAY" -screen 0 "${1}x24" -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start"
+  return 1
+}
+
+stop_x() {
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+  fi
+}
+
+wait_for_window() {  # wait_for_window NAME
+  for _ in $(seq 100); do
+    xdotool search --name "^$1\$" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+pixel() {  # pixel SCREENSHOT X Y -> "r,g,b"
+  convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
+}
+
+is_black() { [ "$(pixel "$1" "$2" "$3")" = "0,0,0" ]; }
+is_drawn() { ! is_black "$@"; }
+
+# The layout area is drawn and everything around it stays black.
+check_layout() {  # check_layout SCREEN LEFT TOP RIGHT BOTTOM
+  local screen=$1 left=$2 top=$3 right=$4 bottom=$5
+  start_x "$screen" || return 1
+  (cd "$work" && "$binary") &
+  local pid=$!
+  wait_for_window "Vimbaro Cz.II"
+  sleep 1
+  local shot="$work/shot-$screen.png"
+  import -window root "$shot"
+  local midx=$(((left + right) / 2)) midy=$(((top + bottom) / 2))
+  check "$screen: left edge of the layout at x=$left" is_drawn "$shot" "$left" "$midy"
+  check "$screen: right edge of the layout at x=$((right - 1))" is_drawn "$shot" $((right - 1)) "$midy"
+  check "$screen: top edge of the layout at y=$top" is_drawn "$shot" "$midx" "$top"
+  check "$screen: bottom edge of the layout at y=$((bottom - 1))" is_drawn "$shot" "$midx" $((bottom - 1))
+  if [ "$left" -gt 0 ]; then
+    check "$screen: black left of the layout" is_black "$shot" $((left - 1)) "$midy"
+  fi
+  if [ "$top" -gt 0 ]; then
+    check "$screen: black above and below the layout" is_black "$shot" "$midx" $((top - 1))
+    check "$screen: black below the layout" is_black "$shot" "$midx" "$bottom"
+  fi
+  xdotool search --name "^Vimbaro Cz.II\$" windowactivate --sync 2>/dev/null
+  xdotool key Escape
+  local rc=0
+  for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    kill "$pid"
+    rc=124
+  else
+    wait "$pid"
+    rc=$?
+  fi
+  check "$screen: Esc ends the program with exit code 0 (got $rc)" test "$rc" -eq 0
+}
+
+check_layout 1280x800 128 16 1152 784    # the 1024x768 layout, centred
+check_layout 1280x1024 0 32 1280 992     # the 1280x960 layout
+
+# A 1024x600 screen is refused with the program's message and exit code -2.
+start_x 1024x600
+(cd "$work" && "$binary") &
+pid=$!
+# SDL's message box: find it by its caption and confirm it with Return.
+box=""
+for _ in $(seq 100); do
+  box=$(xwininfo -root -tree | awk '/"Błąd"/ {print $1; exit}')
+  [ -n "$box" ] && break
+  sleep 0.1
+done
+check "1024x600: the refusal is shown in a message box" test -n "$box"
+if [ -n "$box" ]; then
+  xdotool windowfocus --sync "$box" 2>/dev/null
+  xdotool key Return
+fi
+rc=124
+for _ in $(seq 50); do
+  if ! kill -0 "$pid" 2>/dev/null; then
+    wait "$pid"
+    rc=$?
+    break
+  fi
+  sleep 0.1
+done
+kill "$pid" 2>/dev/null
+check "1024x600: exit code -2 (got $rc)" test "$rc" -eq 254
+
+# A second copy hands over to the first and ends with 0; the first keeps running.
+start_x 1280x1024
+(cd "$work" && "$binary") &
+first=$!
+wait_for_window "Vimbaro Cz.II"
+sleep 0.5
+(cd "$work" && timeout 20 "$binary")
+rc=$?
+check "second copy exits with code 0 (got $rc)" test "$rc" -eq 0
+check "first copy keeps running" kill -0 "$first"
+xdotool search --name "^Vimbaro Cz.II\$" windowactivate --sync 2>/dev/null
+xdotool key Escape
+for _ in $(seq 50); do
+  kill -0 "$first" 2>/dev/null || break
+  sleep 0.1
+done
+kill "$first" 2>/dev/null
+stop_x
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
