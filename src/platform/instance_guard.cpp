@@ -214,10 +214,15 @@ void InstanceGuard::StartListener() {
         }
     }
     // Without a listener the lock still guards; a later copy just cannot bring this one up.
+    CloseListener();
+}
+
+void InstanceGuard::CloseListener() noexcept {
     CloseFd(stopRead_);
     CloseFd(stopWrite_);
     if (listenFd_ >= 0) {
         CloseFd(listenFd_);
+        // Removed while the lock is still held, so it cannot be a newer copy's socket.
         ::unlink(socketPath_.c_str());
     }
     socketPath_.clear();
@@ -333,14 +338,7 @@ void InstanceGuard::Release() noexcept {
             listener_.detach();
         }
     }
-    CloseFd(stopRead_);
-    CloseFd(stopWrite_);
-    if (listenFd_ >= 0) {
-        CloseFd(listenFd_);
-        // Removed while the lock is still held, so it cannot be a newer copy's socket.
-        ::unlink(socketPath_.c_str());
-    }
-    socketPath_.clear();
+    CloseListener();
     CloseFd(lockFd_);
 }
 

@@ -53,6 +53,7 @@ class InstanceGuard {
     void Listen();
     void Serve(int client);
     void Release() noexcept;
+    void CloseListener() noexcept;
 
     int lockFd_ = -1;
     int listenFd_ = -1;

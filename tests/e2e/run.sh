@@ -156,5 +156,11 @@ done
 kill "$first" 2>/dev/null
 stop_x
 
+# Without any display (SDL's dummy video driver) and without sound the program starts and
+# keeps running until it is stopped.
+(cd "$work" && SDL_VIDEODRIVER=dummy timeout 3 "$binary")
+rc=$?
+check "no display: starts and keeps running (got $rc)" test "$rc" -eq 124
+
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]
