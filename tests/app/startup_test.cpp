@@ -19,15 +19,34 @@ using namespace platform;
 
 namespace {
 
+// Lends the program a headless window system that the test keeps, so the test can look at
+// it after the program has ended.
+class LentBackend final : public Backend {
+  public:
+    explicit LentBackend(HeadlessBackend& inner) : inner_(inner) {}
+    Point ScreenSize() override { return inner_.ScreenSize(); }
+    void OpenWindow(const std::string& title) override { inner_.OpenWindow(title); }
+    void SetTitle(const std::string& title) override { inner_.SetTitle(title); }
+    void Present(const Bitmap& screen, std::span<const Rect> rects) override {
+        inner_.Present(screen, rects);
+    }
+    bool PollEvent(InputEvent& out) override { return inner_.PollEvent(out); }
+    bool WaitEvent(InputEvent& out, int timeoutMs) override {
+        return inner_.WaitEvent(out, timeoutMs);
+    }
+    void Wake() override { inner_.Wake(); }
+    void Raise() override { inner_.Raise(); }
+
+  private:
+    HeadlessBackend& inner_;
+};
+
 // Runs the program on a headless screen of the given size with a manual clock.
 struct StartupRun {
-    explicit StartupRun(Point screen, std::string name = "startup-test") {
+    explicit StartupRun(Point screen, std::string name = "startup-test")
+        : backend(std::make_unique<HeadlessBackend>(screen)), headless(backend.get()) {
         env.InstanceName = std::move(name);
-        env.MakeBackend = [this, screen] {
-            auto backend = std::make_unique<HeadlessBackend>(screen);
-            headless = backend.get();
-            return backend;
-        };
+        env.MakeBackend = [this] { return std::make_unique<LentBackend>(*headless); };
         SetDataRootForTesting(data.Path() / "Data");
         MessageLog::Capture();
     }
@@ -41,7 +60,8 @@ struct StartupRun {
     ScopedManualClock clock;
     ScopedTempDir data;
     StartupEnvironment env;
-    HeadlessBackend* headless = nullptr;
+    std::unique_ptr<HeadlessBackend> backend;
+    HeadlessBackend* headless;
 };
 
 void WriteSplash(const std::filesystem::path& dataDir, int w, int h) {

@@ -34,6 +34,19 @@ std::string FindFont(bool bold) {
 
 class FontCache {
   public:
+    FontCache() = default;
+    FontCache(const FontCache&) = delete;
+    FontCache& operator=(const FontCache&) = delete;
+    ~FontCache() {
+        for (auto& [key, font] : fonts_) {
+            if (font != nullptr) {
+                TTF_CloseFont(font);
+            }
+        }
+        if (initialised_) {
+            TTF_Quit();
+        }
+    }
     TTF_Font* Get(int cellHeight, bool bold) {
         std::lock_guard lock(mutex_);
         if (!initialised_) {
