@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "media/ctransbitmap.h"
+#include "media/cwatek.h"
+#include "media/picture_control.h"
+#include "media/selection_frames.h"
+#include "platform/bitmap.h"
+#include "platform/form.h"
+#include "platform/geometry.h"
+
+// A framed picture: a transparent picture (such as an exercise's instruction picture)
+// that can be highlighted with an orange frame while scanning stands on it.
+class CGraf : public CPictureControl {
+  public:
+    // backgroundCanvas may be null; only PaintIntoBackground and Unhighlight use it.
+    CGraf(platform::Form& owner, platform::Bitmap& frameCanvas, platform::Bitmap* backgroundCanvas,
+          platform::Bitmap& sceneCanvas, AddDirtyRectFn invalidate);
+    ~CGraf() override;
+
+    // Loads the pair folder + name + SizeSuffix + "_B.xbi" / "_W.xbi", sizes the control to
+    // it and paints it. Throws CBlad code 1 with ResourceMissingText; the picture loaded
+    // before stays then.
+    void Load(const std::string& folder, const std::string& name);
+    // Moves the picture and returns its rectangle; nothing is drawn.
+    platform::Rect MoveTo(int32_t left, int32_t top);
+    // Blends the picture into FrameCanvas and SceneCanvas (while visible).
+    void Paint();
+    // Blends the picture into BackgroundCanvas, so it becomes part of the background.
+    void PaintIntoBackground();
+    // Draws the shared orange frame around the picture (while visible and once the frame
+    // is loaded).
+    void Highlight();
+    // Takes the orange frame away and paints the picture again.
+    void Unhighlight();
+
+    // Loads the orange frame all framed pictures share, if it is not loaded yet. Throws
+    // CBlad code 1 with ResourceMissingText.
+    static void LoadHighlightFrame();
+    static const SelectionFrames& Frames() { return SharedFrames(); }
+
+    const platform::Rect& PictureRectOnScreen() const { return rect_; }
+    const platform::Rect& PictureRect() const { return pictureRect_; }
+    const CTransBitmap& Picture() const { return picture_; }
+    bool Highlighted() const { return highlighted_; }
+
+  private:
+    static SelectionFrames& SharedFrames();
+    // Where the orange frame goes around the picture now.
+    platform::Rect HighlightRect() const;
+    void Queue(const platform::Rect& r) const;
+
+    SelectionFrames::User frameUser_;
+    CTransBitmap picture_;
+    platform::Bitmap& frameCanvas_;
+    platform::Bitmap* backgroundCanvas_;
+    platform::Bitmap& sceneCanvas_;
+    platform::Rect rect_;
+    platform::Rect pictureRect_;
+    bool highlighted_ = false;
+    AddDirtyRectFn invalidate_;
+};

@@ -1,0 +1,49 @@
+#include "media/ckarta.h"
+
+#include <utility>
+
+#include "media/cblad.h"
+#include "media/data_paths.h"
+#include "media/load_correct_bitmap.h"
+#include "media/sounds.h"
+
+SelectionFrames& CKarta::SharedFrames() {
+    static SelectionFrames frames;
+    return frames;
+}
+
+void CKarta::LoadFrames(int which) {
+    SharedFrames().Load(which);
+}
+
+CKarta::CKarta(int32_t left, int32_t top, platform::Form& owner, std::string folder, CSlowo word,
+               bool selectable, uint8_t extra, int32_t tag, AddDirtyRectFn invalidate,
+               platform::Bitmap& frameCanvas, platform::Bitmap& backgroundCanvas,
+               platform::Bitmap& sceneCanvas)
+    : CPictureTile(owner, SharedFrames(), selectable, std::move(invalidate), frameCanvas,
+                   backgroundCanvas, sceneCanvas),
+      extra_(extra),
+      tag_(tag),
+      folder_(std::move(folder)),
+      word_(std::move(word)) {
+    platform::Bitmap picture;
+    try {
+        picture = LoadJpegPicture(NativePath(folder_ + word_.Key + SizeSuffix() + ".xji"));
+        Place(std::move(picture), left, top);
+    } catch (const CBlad&) {
+        throw;
+    } catch (...) {
+        throw CBlad::ResourceMissing();
+    }
+}
+
+CKarta::~CKarta() = default;
+
+void CKarta::Zoom() {
+    // The enlarged cards exist in the large size only.
+    ShowEnlarged(folder_ + "Pow//" + word_.Key + "_b.xji", [this] { PlayWord(); });
+}
+
+bool CKarta::PlayWord() const {
+    return ::PlayWord(word_.Key);
+}
