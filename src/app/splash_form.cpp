@@ -13,14 +13,8 @@ TfmSplash::TfmSplash() {
     if (!FileExists(path)) {
         throw CBlad::ResourceMissing();
     }
-    try {
-        picture_ = LoadJpegPicture(path);
-    } catch (const CBlad&) {
-        throw;
-    } catch (const std::exception&) {
-        // A damaged picture is as good as a missing one to the user.
-        throw CBlad::ResourceMissing();
-    }
+    // A damaged picture is as good as a missing one to the user.
+    picture_ = ReportingResourceErrors([&] { return LoadJpegPicture(path); });
     CenterOnScreen(picture_.Width(), picture_.Height());
 }
 

@@ -44,3 +44,16 @@ using MessageFormHandler = std::function<void(const std::string& text)>;
 
 // Installs the form CBlad::Show uses once a layout exists; an empty handler removes it.
 void SetMessageFormHandler(MessageFormHandler handler);
+
+// Runs build; a CBlad raised inside passes on unchanged, any other error becomes CBlad code 1
+// with ResourceMissingText, as every constructor that loads pictures reports it.
+template <class Build>
+decltype(auto) ReportingResourceErrors(Build&& build) {
+    try {
+        return build();
+    } catch (const CBlad&) {
+        throw;
+    } catch (...) {
+        throw CBlad::ResourceMissing();
+    }
+}

@@ -26,15 +26,9 @@ CKarta::CKarta(int32_t left, int32_t top, platform::Form& owner, std::string fol
       tag_(tag),
       folder_(std::move(folder)),
       word_(std::move(word)) {
-    platform::Bitmap picture;
-    try {
-        picture = LoadJpegPicture(NativePath(folder_ + word_.Key + SizeSuffix() + ".xji"));
-        Place(std::move(picture), left, top);
-    } catch (const CBlad&) {
-        throw;
-    } catch (...) {
-        throw CBlad::ResourceMissing();
-    }
+    ReportingResourceErrors([&] {
+        Place(LoadJpegPicture(NativePath(folder_ + word_.Key + SizeSuffix() + ".xji")), left, top);
+    });
 }
 
 CKarta::~CKarta() = default;

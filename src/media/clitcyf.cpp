@@ -59,18 +59,14 @@ CLitCyf::CLitCyf(int32_t left, int32_t top, platform::Form& owner, std::string n
       number_(number),
       extra_(extra),
       name_(std::move(name)) {
-    platform::Bitmap picture;
-    try {
+    ReportingResourceErrors([&] {
+        platform::Bitmap picture;
         if (!OtworzBMP(name_ + SizeSuffix(), picture)) {
             throw CBlad::ResourceMissing();
         }
         picture.ConvertTo(platform::PixelFormat::Bgr24);
         Place(std::move(picture), left, top);
-    } catch (const CBlad&) {
-        throw;
-    } catch (...) {
-        throw CBlad::ResourceMissing();
-    }
+    });
 }
 
 CLitCyf::~CLitCyf() = default;

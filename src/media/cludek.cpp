@@ -24,13 +24,7 @@ CLudek::CLudek(platform::Form* owner, int32_t left, int32_t top, std::string nam
       startLeft_(left),
       invalidate_(std::move(invalidate)) {
     // Every member owns what it holds, so leaving here frees whatever was loaded so far.
-    try {
-        Load();
-    } catch (const CBlad&) {
-        throw;
-    } catch (...) {
-        throw CBlad::ResourceMissing();
-    }
+    ReportingResourceErrors([this] { Load(); });
     width_ = frames_[1].Width();
     height_ = frames_[1].Height();
     frameRect_ = Rect{0, 0, width_, height_};
