@@ -27,6 +27,8 @@ class CGraf : public CPictureControl {
     // Moves the picture and returns its rectangle; nothing is drawn.
     platform::Rect MoveTo(int32_t left, int32_t top);
     // Blends the picture into FrameCanvas and SceneCanvas (while visible).
+    // The control's own paint on the form stays; this one draws into the bitmaps.
+    using platform::Control::Paint;
     void Paint();
     // Blends the picture into BackgroundCanvas, so it becomes part of the background.
     void PaintIntoBackground();

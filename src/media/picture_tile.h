@@ -25,6 +25,8 @@ class CPictureTile : public CPictureControl {
 
     // Draws the picture (and its frame, if it has one) into FrameCanvas and SceneCanvas.
     // Does nothing while the control is hidden.
+    // The control's own paint on the form stays; this one draws into the bitmaps.
+    using platform::Control::Paint;
     void Paint();
     // Puts the background back under the picture; the visibility stays as it is.
     void Erase();
