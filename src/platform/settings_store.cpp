@@ -235,13 +235,16 @@ void SettingsStore::Parse(std::string_view text) {
     if (text.size() > MaxFileSize) {
         return;
     }
-    if (text.starts_with(Bom)) {
-        text.remove_prefix(Bom.size());
-    }
     while (!text.empty()) {
         const std::size_t eol = text.find('\n');
         std::string_view line = text.substr(0, eol);
         text = (eol == std::string_view::npos) ? std::string_view() : text.substr(eol + 1);
+        // Byte-order marks go wherever a line starts, not only at the top: a file pasted
+        // together from two edits carries one mid-file, and a mark kept on the first line
+        // would vanish on the next read, so the saved text would not read back the same.
+        while (line.starts_with(Bom)) {
+            line.remove_prefix(Bom.size());
+        }
         if (line.ends_with('\r')) {
             line.remove_suffix(1);
         }

@@ -143,6 +143,7 @@ TEST_F(SettingsStoreTest, DamagedOrHandEditedFilesReadSensibly) {
         {"# ilosc=2\n", std::nullopt},
         {"ilosc=2\r\npoziom=1\r\n", 2},
         {"\xEF\xBB\xBFilosc=2\n", 2},
+        {"poziom=1\n\xEF\xBB\xBF\xEF\xBB\xBFilosc=2\n", 2},
         {"  ilosc \t=  2  \n", 2},
         {"ILOSC=2\n", 2},
         {"ilosc=1\nilosc=5\n", 5},
@@ -158,6 +159,30 @@ TEST_F(SettingsStoreTest, DamagedOrHandEditedFilesReadSensibly) {
         SettingsStore store(File());
         EXPECT_TRUE(store.Exists());
         EXPECT_EQ(store.ReadDword("ilosc"), c.ilosc) << c.content.substr(0, 40);
+    }
+}
+
+TEST(SettingsStoreText, SavedTextReadsBackUnchanged) {
+    const std::string inputs[] = {
+        // Found by fuzzing: a damaged first line dropped, then a line holding only a
+        // byte-order mark, which used to come first in the saved text and vanish on reading.
+        "iloc=sca=n03\xE7\x00\x00\n\xEF\xBB\xBF\nscanTi\x00"
+        "7s"s,
+        "\xEF\xBB\xBF\xEF\xBB\xBF\n",
+        "\xEF\xBB\xBF\n\xEF\xBB\xBFilosc=3\r\n",
+        "a\r\r\nilosc=1",
+    };
+    int seed = 0;
+    for (const auto& input : inputs) {
+        SettingsStore first;
+        first.Parse(input);
+        const std::string saved = first.Serialize();
+        SettingsStore second;
+        second.Parse(saved);
+        EXPECT_EQ(second.Serialize(), saved);
+        EXPECT_EQ(second.ReadDword("ilosc"), first.ReadDword("ilosc"));
+        SaveFuzzSeed("fuzz_settings", "roundtrip-" + std::to_string(seed++),
+                     {reinterpret_cast<const uint8_t*>(input.data()), input.size()});
     }
 }
 
