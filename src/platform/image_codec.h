@@ -1,8 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/bitmap.h"
@@ -35,6 +39,13 @@ Bitmap DecodeJpeg(std::span<const uint8_t> data);
 
 // Encodes a baseline JPEG (grey for Grey8, colour otherwise); quality is clamped to 1..100.
 // Throws std::invalid_argument for an empty bitmap, std::runtime_error if encoding fails.
-std::vector<uint8_t> EncodeJpeg(const Bitmap& bitmap, int quality);
+// A comment, when given, is stored in a COM segment ahead of the picture data (at most
+// MaxJpegCommentBytes, else std::invalid_argument).
+inline constexpr std::size_t MaxJpegCommentBytes = 65533;
+std::vector<uint8_t> EncodeJpeg(const Bitmap& bitmap, int quality, std::string_view comment = {});
+
+// The first COM segment's text of a JPEG file held in memory, or nullopt when there is none
+// ahead of the picture data or the segments are damaged. Never throws.
+std::optional<std::string> ReadJpegComment(std::span<const uint8_t> data);
 
 }  // namespace platform

@@ -174,7 +174,7 @@ struct CompressSession {
     ~CompressSession() { jpeg_destroy_compress(&cinfo); }
 };
 
-bool RunCompress(CompressSession* s, const Bitmap* bitmap, int quality) {
+bool RunCompress(CompressSession* s, const Bitmap* bitmap, int quality, std::string_view comment) {
     j_compress_ptr cinfo = &s->cinfo;
     cinfo->err = &s->err.pub;
     InstallErrorManager(s->err);
@@ -206,6 +206,10 @@ bool RunCompress(CompressSession* s, const Bitmap* bitmap, int quality) {
     jpeg_set_defaults(cinfo);
     jpeg_set_quality(cinfo, quality, TRUE);
     jpeg_start_compress(cinfo, TRUE);
+    if (!comment.empty()) {
+        jpeg_write_marker(cinfo, JPEG_COM, reinterpret_cast<const JOCTET*>(comment.data()),
+                          static_cast<unsigned int>(comment.size()));
+    }
     while (cinfo->next_scanline < cinfo->image_height) {
         // libjpeg takes non-const rows but only reads them.
         JSAMPROW row = const_cast<JSAMPROW>(bitmap->Row(static_cast<int>(cinfo->next_scanline)));
@@ -226,15 +230,50 @@ Bitmap DecodeJpeg(std::span<const uint8_t> data) {
     return out;
 }
 
-std::vector<uint8_t> EncodeJpeg(const Bitmap& bitmap, int quality) {
+std::vector<uint8_t> EncodeJpeg(const Bitmap& bitmap, int quality, std::string_view comment) {
     if (bitmap.Empty()) {
         throw std::invalid_argument("EncodeJpeg: empty bitmap");
     }
+    if (comment.size() > MaxJpegCommentBytes) {
+        throw std::invalid_argument("EncodeJpeg: comment too long");
+    }
     CompressSession session;
-    if (!RunCompress(&session, &bitmap, std::clamp(quality, 1, 100))) {
+    if (!RunCompress(&session, &bitmap, std::clamp(quality, 1, 100), comment)) {
         throw std::runtime_error(std::string("JPEG encoding failed: ") + session.err.message);
     }
     return std::move(session.bytes);
+}
+
+std::optional<std::string> ReadJpegComment(std::span<const uint8_t> data) {
+    if (data.size() < 2 || data[0] != 0xFF || data[1] != 0xD8) {
+        return std::nullopt;
+    }
+    std::size_t pos = 2;
+    // Walk the marker segments in front of the picture data; every length is checked against
+    // the bytes at hand.
+    while (pos + 4 <= data.size()) {
+        if (data[pos] != 0xFF) {
+            return std::nullopt;
+        }
+        const uint8_t marker = data[pos + 1];
+        if (marker == 0xFF) {  // fill byte
+            ++pos;
+            continue;
+        }
+        if (marker == 0xDA || marker == 0xD9) {  // picture data or end: no comment in front
+            return std::nullopt;
+        }
+        const std::size_t length = (std::size_t{data[pos + 2]} << 8) | data[pos + 3];
+        if (length < 2 || pos + 2 + length > data.size()) {
+            return std::nullopt;
+        }
+        if (marker == 0xFE) {
+            const auto* text = reinterpret_cast<const char*>(data.data() + pos + 4);
+            return std::string(text, length - 2);
+        }
+        pos += 2 + length;
+    }
+    return std::nullopt;
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "fuzz_seed.h"
@@ -157,4 +158,31 @@ TEST(Jpeg, HugeDeclaredSizeIsRefusedBeforeAllocating) {
         bytes[at + 1] = 0xE8;  // 65000
     }
     EXPECT_THROW(DecodeJpeg(bytes), ImageDecodeError);
+}
+
+TEST(Jpeg, CommentIsStoredAndReadBackWithoutChangingThePicture) {
+    const Bitmap picture = Gradient(16, 8, PixelFormat::Bgr24);
+    const auto plain = EncodeJpeg(picture, 90);
+    const auto marked = EncodeJpeg(picture, 90, "text card");
+    EXPECT_EQ(platform::ReadJpegComment(plain), std::nullopt);
+    EXPECT_EQ(platform::ReadJpegComment(marked), "text card");
+    EXPECT_EQ(DecodeJpeg(marked), DecodeJpeg(plain));
+    EXPECT_THROW(EncodeJpeg(picture, 90, std::string(70000, 'x')), std::invalid_argument);
+}
+
+TEST(Jpeg, CommentReaderSurvivesDamagedSegments) {
+    auto marked = EncodeJpeg(Gradient(8, 8, PixelFormat::Bgr24), 90, "text card");
+    const size_t com = SegmentStart(marked, 0xFE);
+    std::vector<std::vector<uint8_t>> damaged;
+    damaged.emplace_back(marked.begin(), marked.begin() + static_cast<long>(com) + 5);
+    damaged.push_back(marked);
+    damaged.back()[com + 2] = 0xFF;  // a length past the end of the file
+    damaged.push_back(marked);
+    damaged.back()[com + 3] = 1;  // a length shorter than the length field
+    damaged.back()[com + 2] = 0;
+    damaged.push_back({0xFF, 0xD8});
+    damaged.push_back({});
+    for (const auto& bytes : damaged) {
+        EXPECT_EQ(platform::ReadJpegComment(bytes), std::nullopt);
+    }
 }
