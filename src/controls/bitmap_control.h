@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+
+#include "media/ctransbitmap.h"
+#include "platform/bitmap.h"
+#include "platform/control.h"
+#include "platform/form.h"
+#include "platform/geometry.h"
+
+// The pointer shape a control asks for while the mouse is over it.
+enum class ControlCursor { Default, Hand };
+
+// "_mini" in the 1024x768 layout, "_maxi" in the 1280x960 one: the layout suffix of check
+// buttons, sliders and menu labels (modes 3 and above count as big, like SizeSuffix).
+std::string LayoutSuffix();
+
+// Loads the look base + "_W" and base + "_B" from the button library (on white first) and
+// builds the transparent picture from the pair. Throws CBlad code 100 when the library lacks
+// either picture and ETransBitmap when the two do not make a pair.
+CTransBitmap LoadButtonLook(const std::string& base);
+
+// Composes look over scene with its top-left corner at (x, y) and writes the outcome into
+// frame at the same place, the whole picture at full opacity. scene may be frame itself.
+void DrawLook(const CTransBitmap& look, platform::Bitmap& frame, const platform::Bitmap& scene,
+              int x, int y);
+
+// What the bitmap buttons and the slider share: a windowless control whose own picture
+// stays empty; it draws its looks into the owner's frame bitmap, composed over the owner's
+// scene bitmap. Both bitmaps belong to the owner and must outlive the control.
+class CBitmapControl : public platform::Control {
+  public:
+    CBitmapControl(platform::Form& owner, platform::Bitmap& sceneBitmap,
+                   platform::Bitmap& frameBitmap);
+
+    // True while the parent form is the one receiving input.
+    bool ParentIsActive() const;
+    // The pointer shape to show over the control.
+    ControlCursor Cursor() const { return cursor_; }
+
+    platform::Bitmap& SceneBitmap() const { return scene_; }
+    platform::Bitmap& FrameBitmap() const { return frame_; }
+
+  protected:
+    void SetCursor(ControlCursor cursor) { cursor_ = cursor; }
+    // Draws look at the control's top-left corner.
+    void DrawLookHere(const CTransBitmap& look) const;
+
+  private:
+    platform::Bitmap& scene_;
+    platform::Bitmap& frame_;
+    ControlCursor cursor_ = ControlCursor::Default;
+};

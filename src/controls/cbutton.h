@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "controls/bitmap_control.h"
+#include "media/ctransbitmap.h"
+#include "media/cwatek.h"
+#include "platform/action.h"
+#include "platform/bitmap.h"
+#include "platform/control.h"
+#include "platform/form.h"
+
+// A push button drawn from four transparent looks of the button library: normal, hover,
+// pressed and disabled. A click runs the bound action. The game form's switch scanning
+// highlights it with HighlightOn/HighlightOff, which look exactly like the mouse hovering.
+//
+// Mouse messages count only while the parent form is the active one; a release that still
+// reaches the button after another form opened over it is ignored.
+class CButton : public CBitmapControl {
+  public:
+    // Loads name + "_a", "_d", "_c" and "_na", each + SizeSuffix + "_W"/"_B" (in that order),
+    // sizes the button to the hover look, places it at (left, top) and draws it. invalidate
+    // receives every rectangle the button changes (may be empty: the owner repaints itself
+    // whole); action may be null. Throws CBlad code 1 with ResourceMissingText when a look
+    // cannot be loaded; nothing of the button is left then.
+    CButton(platform::Form& owner, AddDirtyRectFn invalidate, platform::Action* action,
+            const std::string& name, int32_t top, int32_t left, platform::Bitmap& sceneBitmap,
+            platform::Bitmap& frameBitmap);
+
+    // Draws the look of the current state (while visible) and reports the rectangle. Changing
+    // the enabled state or the visibility does not redraw by itself; call this afterwards.
+    void Redraw();
+    // The click handler: runs the bound action's execute handler, if there is an action.
+    void Click();
+    // The mouse-entered and mouse-left handling, without the active-form test: switch
+    // scanning puts its highlight on a button with these. Both do nothing while disabled.
+    void HighlightOn();
+    void HighlightOff();
+
+    bool Pressed() const { return pressed_; }
+    platform::Action* BoundAction() const { return action_; }
+    const CTransBitmap& DisabledLook() const { return disabledLook_; }
+    const CTransBitmap& HoverLook() const { return hoverLook_; }
+    const CTransBitmap& NormalLook() const { return normalLook_; }
+    const CTransBitmap& PressedLook() const { return pressedLook_; }
+
+  private:
+    void Report() const;
+    void MouseDown(platform::MouseEvent& e);
+    void MouseUp(platform::MouseEvent& e);
+
+    AddDirtyRectFn invalidate_;
+    CTransBitmap disabledLook_;
+    CTransBitmap hoverLook_;
+    CTransBitmap normalLook_;
+    CTransBitmap pressedLook_;
+    platform::Action* action_ = nullptr;
+    bool pressed_ = false;
+};

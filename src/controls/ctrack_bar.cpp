@@ -1,0 +1,152 @@
+#include "controls/ctrack_bar.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+#include "media/blend_masked.h"
+#include "media/cblad.h"
+
+using platform::MouseButton;
+using platform::MouseEvent;
+using platform::Rect;
+
+CTrackBar::CTrackBar(platform::Form& owner, platform::Action* action, AddDirtyRectFn invalidate,
+                     const std::string& unitText, const std::string& name, float step,
+                     int32_t length, int32_t knobCentreLine, int32_t trackStart, int32_t top,
+                     int32_t left, platform::Bitmap& sceneBitmap, platform::Bitmap& frameBitmap)
+    : CBitmapControl(owner, sceneBitmap, frameBitmap),
+      invalidate_(std::move(invalidate)),
+      action_(action),
+      showHint_(true),
+      unitText_(unitText),
+      length_(length),
+      trackStart_(trackStart),
+      knobCentreLine_(knobCentreLine),
+      step_(step) {
+    SetEnabled(true);
+    if (length < 1) {
+        throw CBlad::FromCode(CBlad::SliderPositionCode);
+    }
+    const std::string base = name + LayoutSuffix();
+    ReportingResourceErrors([&] {
+        trackLook_ = LoadButtonLook(base + "_as");
+        disabledTrackLook_ = LoadButtonLook(base + "_nas");
+        knobLook_ = LoadButtonLook(base + "_ap");
+        disabledKnobLook_ = LoadButtonLook(base + "_nap");
+    });
+    looksLoaded_ = true;
+    knobWidth_ = knobLook_.Width();
+    knobHeight_ = knobLook_.Height();
+    knobPosition_ = 0;
+    travel_ = length;
+    SetBounds(Rect::FromSize(left, top, trackLook_.Width(), trackLook_.Height()));
+
+    OnMouseMove = [this](MouseEvent& e) { MouseMove(e); };
+    OnMouseDown = [this](MouseEvent& e) { MouseDown(e); };
+    OnMouseUp = [this](MouseEvent& e) { MouseUp(e); };
+}
+
+int32_t CTrackBar::GetPercent() const {
+    // Single precision absorbs the error of the double quotient, so 29 of 100 reads 29.
+    const float percent = static_cast<float>(static_cast<double>(knobPosition_) / length_ * 100.0);
+    return static_cast<int32_t>(percent);
+}
+
+void CTrackBar::SetPercent(int32_t p) {
+    const double position = p * 0.01 * length_;
+    // Values beyond 0...100 (an edited settings record) leave the knob at an end of the track.
+    knobPosition_ = static_cast<int32_t>(std::clamp(position, 0.0, static_cast<double>(travel_)));
+    RenewHint();
+}
+
+void CTrackBar::SetEnabled(bool enabled) {
+    platform::Control::SetEnabled(enabled);
+    if (looksLoaded_) {
+        DrawState();
+    }
+}
+
+void CTrackBar::Redraw() {
+    DrawState();
+    Report();
+}
+
+Rect CTrackBar::KnobRect() const {
+    return Rect::FromSize(Bounds().Left + trackStart_ + knobPosition_ - knobWidth_ / 2,
+                          Bounds().Top + knobCentreLine_ - knobHeight_ / 2, knobWidth_,
+                          knobHeight_);
+}
+
+void CTrackBar::Paint(platform::FormCanvas&) {
+    Report();
+}
+
+bool CTrackBar::OnKnob(int32_t x, int32_t y) const {
+    const int32_t centre = trackStart_ + knobPosition_;
+    return centre - knobWidth_ / 2 < x && x < centre + knobWidth_ / 2 &&
+           knobCentreLine_ - knobHeight_ / 2 < y && y < knobCentreLine_ + knobHeight_ / 2;
+}
+
+void CTrackBar::DrawState() {
+    const bool enabled = Enabled();
+    DrawLookHere(enabled ? trackLook_ : disabledTrackLook_);
+    // The knob goes over the freshly drawn track, placed and clipped by the enabled knob.
+    const CTransBitmap& knob = enabled ? knobLook_ : disabledKnobLook_;
+    if (!knob.IsUsable()) {
+        return;
+    }
+    const Rect place = KnobRect();
+    BlendMasked(FrameBitmap(), place.Left, place.Top, *knob.Colour(), *knob.Mask(),
+                {0, 0, knobWidth_, knobHeight_}, FrameBitmap(), place.Left, place.Top, 255);
+}
+
+void CTrackBar::Report() const {
+    if (invalidate_) {
+        invalidate_(Bounds());
+    }
+}
+
+void CTrackBar::RenewHint() {
+    // The product of the single-precision step is exact in double precision.
+    const double value = static_cast<double>(GetPercent()) * static_cast<double>(step_);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2g", value);
+    hint_ = std::string(text) + " " + unitText_;
+}
+
+void CTrackBar::MouseMove(MouseEvent& e) {
+    // The position arrives as the window system's signed 16-bit coordinate.
+    const int32_t x = static_cast<int16_t>(e.X);
+    SetCursor(OnKnob(x, e.Y) ? ControlCursor::Hand : ControlCursor::Default);
+    if (!dragging_) {
+        return;
+    }
+    knobPosition_ = std::clamp(x - trackStart_ - grabOffset_, 0, travel_);
+    DrawState();
+    Report();
+    Parent().Repaint();
+    RenewHint();
+}
+
+void CTrackBar::MouseDown(MouseEvent& e) {
+    if (e.Button != MouseButton::Left) {
+        return;
+    }
+    dragging_ = true;
+    const int32_t x = static_cast<int16_t>(e.X);
+    // A press beside the knob keeps the previous grab offset.
+    if (OnKnob(x, e.Y)) {
+        grabOffset_ = x - (trackStart_ + knobPosition_);
+    }
+}
+
+void CTrackBar::MouseUp(MouseEvent& e) {
+    if (e.Button != MouseButton::Left) {
+        return;
+    }
+    dragging_ = false;
+    if (action_ != nullptr) {
+        action_->Execute();
+    }
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "controls/bitmap_control.h"
+#include "media/ctransbitmap.h"
+#include "media/cwatek.h"
+#include "platform/action.h"
+#include "platform/bitmap.h"
+#include "platform/control.h"
+#include "platform/form.h"
+
+// A horizontal slider drawn from transparent looks of the button library: a track and a
+// knob, each in an enabled and a disabled look. Its value is a whole percentage 0...100 of
+// the track; step turns it into the quantity the tooltip shows (and the owner stores).
+// The knob is dragged with the mouse; every release of the left button runs the bound
+// action, whose handler reads GetPercent.
+//
+// Coordinates: the knob's centre is at (track start + knob position, knob centre line) in
+// the control's own pixels; the knob position runs 0 ... travel (= length).
+class CTrackBar : public CBitmapControl {
+  public:
+    // Loads name + LayoutSuffix + "_as", "_nas", "_ap", "_nap" (track, disabled track, knob,
+    // disabled knob), each + "_W"/"_B"; the control takes the track look's size and stands
+    // at (left, top), enabled, with the knob at 0 (nothing is drawn: the owner sets the value
+    // and redraws). action may be null, invalidate empty. Throws CBlad: code 100 "Brak
+    // Bitmapy w dll" when the library lacks a picture, code 10 for a length below 1 (no
+    // position can be set on such a track), code 1 with ResourceMissingText for any other
+    // failure; nothing of the slider is left then.
+    CTrackBar(platform::Form& owner, platform::Action* action, AddDirtyRectFn invalidate,
+              const std::string& unitText, const std::string& name, float step, int32_t length,
+              int32_t knobCentreLine, int32_t trackStart, int32_t top, int32_t left,
+              platform::Bitmap& sceneBitmap, platform::Bitmap& frameBitmap);
+
+    // truncate(knob position / length x 100), rounded to single precision before truncating.
+    virtual int32_t GetPercent() const;
+    // Knob position = truncate(p x 0.01 x length), kept on the track; renews the tooltip.
+    // Draws nothing: the owner calls Redraw.
+    virtual void SetPercent(int32_t p);
+
+    // Sets the enabled state and, once the looks are loaded, draws the looks of that state.
+    // Owners use this instead of the plain enabled property.
+    void SetEnabled(bool enabled);
+    // Draws the looks of the current state and reports the control's rectangle.
+    void Redraw();
+
+    // The tooltip: the value (percent x step, at most two significant digits) followed by a
+    // space and the unit text; empty until the first SetPercent or drag.
+    const std::string& Hint() const { return hint_; }
+    bool ShowHint() const { return showHint_; }
+
+    int32_t KnobPosition() const { return knobPosition_; }
+    int32_t Travel() const { return travel_; }
+    int32_t KnobWidth() const { return knobWidth_; }
+    int32_t KnobHeight() const { return knobHeight_; }
+    int32_t TrackStart() const { return trackStart_; }
+    int32_t KnobCentreLine() const { return knobCentreLine_; }
+    float Step() const { return step_; }
+    bool Dragging() const { return dragging_; }
+    platform::Action* BoundAction() const { return action_; }
+    // The knob's rectangle on the screen (also in the disabled look, which keeps this size).
+    platform::Rect KnobRect() const;
+
+    // Reports the rectangle on every paint of the form.
+    void Paint(platform::FormCanvas& canvas) override;
+
+  private:
+    // Whether (x, y), in the control's pixels, lies strictly inside the knob.
+    bool OnKnob(int32_t x, int32_t y) const;
+    void DrawState();
+    void Report() const;
+    void RenewHint();
+    void MouseMove(platform::MouseEvent& e);
+    void MouseDown(platform::MouseEvent& e);
+    void MouseUp(platform::MouseEvent& e);
+
+    CTransBitmap trackLook_;
+    CTransBitmap knobLook_;
+    CTransBitmap disabledTrackLook_;
+    CTransBitmap disabledKnobLook_;
+    AddDirtyRectFn invalidate_;
+    platform::Action* action_ = nullptr;
+    int32_t knobPosition_ = 0;
+    int32_t travel_ = 0;
+    int32_t knobWidth_ = 0;
+    int32_t knobHeight_ = 0;
+    int32_t grabOffset_ = 0;
+    bool dragging_ = false;
+    bool looksLoaded_ = false;
+    bool showHint_ = false;
+    std::string unitText_;
+    std::string hint_;
+    int32_t length_ = 0;
+    int32_t trackStart_ = 0;
+    int32_t knobCentreLine_ = 0;
+    float step_ = 0.0f;
+};
