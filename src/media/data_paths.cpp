@@ -1,5 +1,6 @@
 #include "media/data_paths.h"
 
+#include <mutex>
 #include <system_error>
 #include <utility>
 
@@ -13,6 +14,16 @@ namespace {
 fs::path& RootOverride() {
     static fs::path root;
     return root;
+}
+
+struct RequestObserver {
+    std::mutex Lock;
+    std::function<void(const std::string&)> Observer;
+};
+
+RequestObserver& Requests() {
+    static RequestObserver requests;
+    return requests;
 }
 
 bool IsSeparator(char c) {
@@ -90,4 +101,34 @@ std::string PairSuffix(bool onWhite) {
 bool FileExists(const fs::path& path) {
     std::error_code ec;
     return fs::is_regular_file(path, ec);
+}
+
+void SetResourceRequestObserver(std::function<void(const std::string& relativePath)> observer) {
+    RequestObserver& requests = Requests();
+    std::lock_guard<std::mutex> lock(requests.Lock);
+    requests.Observer = std::move(observer);
+}
+
+void NoteResourceRequest(const fs::path& fullPath) {
+    RequestObserver& requests = Requests();
+    std::lock_guard<std::mutex> lock(requests.Lock);
+    if (!requests.Observer) {
+        return;
+    }
+    std::error_code fileError;
+    std::error_code rootError;
+    const fs::path file = fs::absolute(fullPath, fileError).lexically_normal();
+    fs::path root = fs::absolute(DataRoot(), rootError).lexically_normal();
+    if (fileError || rootError) {
+        return;
+    }
+    // "/data/" would make every file below it look like "../name".
+    if (!root.has_filename()) {
+        root = root.parent_path();
+    }
+    const fs::path relative = file.lexically_relative(root);
+    if (relative.empty() || *relative.begin() == ".." || relative == ".") {
+        return;
+    }
+    requests.Observer(relative.generic_string());
 }

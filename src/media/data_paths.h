@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -34,3 +35,12 @@ std::string PairSuffix(bool onWhite);
 
 // True when path names an existing regular file; never throws.
 bool FileExists(const std::filesystem::path& path);
+
+// Tells observer the data file behind every picture or recording the program asks for,
+// as a path relative to DataRoot() with '/' separators ("Res/Snd/g7.snd"), whether or not
+// the file exists. Tests compare these requests with the resource catalogue. An empty
+// function removes the observer.
+void SetResourceRequestObserver(std::function<void(const std::string& relativePath)> observer);
+
+// Reports fullPath to the observer when there is one and the path lies under DataRoot().
+void NoteResourceRequest(const std::filesystem::path& fullPath);

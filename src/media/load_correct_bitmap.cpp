@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "media/data_paths.h"
 #include "platform/image_codec.h"
 
 namespace {
@@ -65,11 +66,13 @@ void RepairBmpHeader(std::vector<uint8_t>& file) {
 }
 
 void LoadCorrectBitmap(platform::Bitmap& bitmap, const std::string& path) {
+    NoteResourceRequest(path);
     std::vector<uint8_t> file = ReadWholeFile(path);
     RepairBmpHeader(file);
     bitmap = platform::DecodeBmp(file);
 }
 
 platform::Bitmap LoadJpegPicture(const std::string& path) {
+    NoteResourceRequest(path);
     return platform::DecodeJpeg(ReadWholeFile(path));
 }

@@ -1,5 +1,6 @@
 #include "media/midi_device.h"
 
+#include "media/data_paths.h"
 #include "platform/sound.h"
 
 namespace {
@@ -7,6 +8,7 @@ namespace {
 class SystemSequencer final : public MidiDevice {
   public:
     bool Open(const std::string& nativePath) override {
+        NoteResourceRequest(nativePath);
         return platform::Sound::MidiOpen(nativePath);
     }
     bool SeekToStart() override { return platform::Sound::MidiRewind(); }

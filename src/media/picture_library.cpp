@@ -33,6 +33,7 @@ bool OpenLibraryBMP(Library library, const std::string& name, platform::Bitmap& 
     }
     try {
         const std::filesystem::path file = LibraryFolder(library) / (name + ".xbi");
+        NoteResourceRequest(file);
         if (!FileExists(file)) {
             return false;
         }

@@ -1,28 +1,21 @@
 #include "media/selection_frames.h"
 
 #include <string>
+#include <string_view>
 
 #include "media/cblad.h"
 #include "media/data_paths.h"
 #include "media/picture_library.h"
+#include "media/resource_names.h"
 
 namespace {
 
-const char* FrameBaseName(int16_t style) {
-    switch (style) {
-        case SelectionFrames::Red:
-            return "ramka_red";
-        case SelectionFrames::Green:
-            return "ramka_green";
-        case SelectionFrames::Yellow:
-            return "ramka_yellow";
-        case SelectionFrames::Blue:
-            return "ramka_blue";
-        case SelectionFrames::Orange:
-            return "ramka_orange";
-        default:
-            return nullptr;
+// Empty for a style without a picture.
+std::string_view FrameBaseName(int16_t style) {
+    if (style < SelectionFrames::Red || style > SelectionFrames::Orange) {
+        return {};
     }
+    return SelectionFrameNames[static_cast<size_t>(style - SelectionFrames::Red)];
 }
 
 }  // namespace
@@ -40,8 +33,8 @@ void SelectionFrames::Load(int which) {
 }
 
 void SelectionFrames::LoadStyle(int16_t style) {
-    const char* base = FrameBaseName(style);
-    if (base == nullptr) {
+    const std::string_view base = FrameBaseName(style);
+    if (base.empty()) {
         throw CBlad::ResourceMissing();
     }
     auto& slot = pictures_[static_cast<size_t>(style)];
@@ -49,7 +42,7 @@ void SelectionFrames::LoadStyle(int16_t style) {
         return;
     }
     auto picture = std::make_unique<platform::Bitmap>();
-    if (!OtworzBMP(base + SizeSuffix(), *picture)) {
+    if (!OtworzBMP(std::string(base) + SizeSuffix(), *picture)) {
         throw CBlad::ResourceMissing();
     }
     slot = std::move(picture);

@@ -7,6 +7,7 @@ namespace {
 
 bool PlayRecording(const std::string& path, bool synchronous) {
     std::string native = NativePath(path);
+    NoteResourceRequest(native);
     if (!FileExists(native)) {
         return false;
     }
