@@ -16,12 +16,13 @@ section "unit and session tests"
 (cd build && ctest --output-on-failure -j"$jobs")
 
 section "address and undefined-behaviour sanitizers"
-cmake -S . -B build-asan -DVIMBARO_SANITIZE=address,undefined -DVIMBARO_BENCH=OFF >/dev/null
+cmake -S . -B build-asan -DVIMBARO_SANITIZE=address,undefined -DVIMBARO_BENCH=OFF \
+  -DVIMBARO_DATA=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
-(cd build-asan && ctest --output-on-failure -j"$jobs")
+(cd build-asan && LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" ctest --output-on-failure -j"$jobs")
 
 section "thread sanitizer"
-cmake -S . -B build-tsan -DVIMBARO_SANITIZE=thread -DVIMBARO_BENCH=OFF >/dev/null
+cmake -S . -B build-tsan -DVIMBARO_SANITIZE=thread -DVIMBARO_BENCH=OFF -DVIMBARO_DATA=OFF >/dev/null
 cmake --build build-tsan -j"$jobs"
 (cd build-tsan && TSAN_OPTIONS="halt_on_error=1" ctest --output-on-failure -j"$jobs")
 
@@ -30,7 +31,7 @@ seeds=$(mktemp -d)
 trap 'rm -rf "$seeds"' EXIT
 VIMBARO_FUZZ_SEEDS="$seeds" ./build/tests/vimbaro_tests >/dev/null
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DVIMBARO_FUZZ=ON -DVIMBARO_TESTS=OFF \
-  -DVIMBARO_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  -DVIMBARO_BENCH=OFF -DVIMBARO_DATA=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j"$jobs"
 for target in build-fuzz/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
