@@ -15,7 +15,7 @@
 namespace datagen {
 
 struct Context {
-    std::filesystem::path DataDir;   // the Data folder being written
+    std::filesystem::path DataDir;  // the Data folder being written
     // Holds <set>/icons.json for the icon sets the cards are drawn from: fluent-emoji-flat,
     // noto, openmoji and game-icons.
     std::filesystem::path EmojiDir;
