@@ -1,0 +1,66 @@
+#pragma once
+
+#include <memory>
+
+#include "app/vertical_scroll_bar.h"
+#include "controls/cbutton.h"
+#include "controls/cbutton_check.h"
+#include "media/ctransbitmap.h"
+#include "platform/action.h"
+#include "platform/bitmap.h"
+#include "platform/form.h"
+#include "platform/geometry.h"
+#include "platform/input.h"
+
+// The information form: a full-screen page whose text picture scrolls inside a window, and
+// a toggle that switches between the page about the program and the page on how to play.
+// The page shows through the toggle's picture, which covers the window. While the form is
+// active the main menu is hidden; it comes back, moved to this form's place, when the form
+// closes.
+class TfmAbout : public platform::Form {
+  public:
+    // owner is the main menu. Throws CBlad code 1 with ResourceMissingText when any picture
+    // is missing or unreadable; nothing of the form is left then.
+    explicit TfmAbout(platform::Form* owner);
+    ~TfmAbout() override;
+
+    void Paint(platform::FormCanvas& canvas) override;
+    void OnActivate() override;
+    void OnDeactivate() override;
+    void OnKeyDown(platform::Key key, char32_t ch) override;
+
+    // Closes the form (the exit button).
+    void A_StopExecute();
+    // Switches to the other page, shown from its top (a click on the toggle).
+    void A_AutorzyExecute();
+    // Shows the page scrolled to the given scroll bar position.
+    void ScrollBarScroll(int position);
+
+    // The window the page shows through, in screen pixels.
+    platform::Rect PageWindow() const;
+    bool ShowsSecondPage() const { return currentPage_ == &secondPage_; }
+    VerticalScrollBar& ScrollBar() { return *scrollBar_; }
+    CButton& ExitButton() { return *exitButton_; }
+    CButtonCheck& PageToggle() { return *pageToggle_; }
+    const platform::Bitmap& FrameBitmap() const { return frame_; }
+
+  private:
+    void Build();
+    // Shows the current page moved up by offset pixels inside its window.
+    void DrawPageWindow(int offset);
+    int WindowHeight() const { return scrollBar_->Bounds().Height(); }
+    int OffsetOf(int position) const { return WindowHeight() * position / 100; }
+
+    platform::Action A_Stop;
+    platform::Action A_Autorzy;
+    platform::Bitmap frame_;  // what the form shows
+    platform::Bitmap scene_;  // what the buttons are composed over
+    std::unique_ptr<CButton> exitButton_;
+    std::unique_ptr<CButtonCheck> pageToggle_;
+    CTransBitmap aboutPage_;
+    CTransBitmap secondPage_;
+    CTransBitmap* currentPage_ = &aboutPage_;
+    std::unique_ptr<VerticalScrollBar> scrollBar_;
+    int windowLeft_ = 0;
+    int windowTop_ = 0;
+};
