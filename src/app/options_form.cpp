@@ -1,0 +1,227 @@
+#include "app/options_form.h"
+
+#include <string>
+
+#include "app/program_texts.h"
+#include "controls/bitmap_control.h"
+#include "media/cblad.h"
+#include "media/ctransbitmap.h"
+#include "media/data_paths.h"
+#include "media/load_correct_bitmap.h"
+#include "media/screen_geometry.h"
+
+namespace {
+
+// A place d design units beyond ref (screen pixels), the sum truncated like every layout
+// position.
+int32_t Beyond(int32_t ref, double d) {
+    return static_cast<int32_t>(ref + static_cast<double>(Geometry().LayoutScale) * d);
+}
+
+int8_t WithBits(int8_t scan, int set, int clear) {
+    return static_cast<int8_t>((scan | set) & ~clear);
+}
+
+}  // namespace
+
+TfmOptions::TfmOptions(platform::Form* /*owner*/, CWybor* settings) : settings_(settings) {
+    SetCaption(texts::kTitle);
+    SetBounds(Geometry().ScreenRect);
+    A_Stop.OnExecute = [this] { A_StopExecute(); };
+    A_CSk_1prz.OnExecute = [this] { A_CSk_1przExecute(); };
+    A_CSk_2prz.OnExecute = [this] { A_CSk_2przExecute(); };
+    A_CSk_wew.OnExecute = [this] { A_CSk_wewExecute(); };
+    A_CSk_zew.OnExecute = [this] { A_CSk_zewExecute(); };
+    VolumeTrackBarAction.OnExecute = [this] { VolumeTrackBarActionExecute(); };
+    A_ScanWl.OnExecute = [this] { A_ScanWlExecute(); };
+    A_ScanWyl.OnExecute = [this] { A_ScanWylExecute(); };
+    try {
+        Build();
+    } catch (...) {
+        // Whatever part was missing (the slider reports its own code), the user is told to
+        // reinstall; the members built so far go with the unwinding.
+        throw CBlad::ResourceMissing();
+    }
+}
+
+void TfmOptions::Build() {
+    const ScreenGeometry& g = Geometry();
+    const CWybor& s = *settings_;
+    frameBitmap_.Reset(g.ScreenRect.Width(), g.ScreenRect.Height(), platform::PixelFormat::Bgr24);
+    sceneBitmap_.Reset(g.ScreenRect.Width(), g.ScreenRect.Height(), platform::PixelFormat::Bgr24);
+
+    {
+        const platform::Bitmap background =
+            LoadJpegPicture(NativePath("Data\\Intf\\op" + SizeSuffix() + ".xji"));
+        frameBitmap_.CopyRect(g.LayoutRect, background, g.DesignRect);
+        sceneBitmap_.CopyRect(g.LayoutRect, background, g.DesignRect);
+    }
+
+    const std::string layout = LayoutSuffix();
+    const CTransBitmap heading = LoadButtonLook("opskanowanie" + layout);
+    const int32_t headingTop = g.MapY(150);
+    DrawLook(heading, frameBitmap_, sceneBitmap_, g.MapX(505), headingTop);
+    const CTransBitmap stepTimeLabel = LoadButtonLook("czasprzejsc" + layout);
+
+    const bool scanning = !s.ScanFlag(ScanOff);
+    const int32_t left = g.MapX(515);
+    scanOff_ = std::make_unique<CButtonCheck>(*this, false, &A_ScanWyl, true, !scanning, "wyl",
+                                              Beyond(headingTop + heading.Height(), 10), left,
+                                              sceneBitmap_, frameBitmap_);
+    scanOn_ = std::make_unique<CButtonCheck>(*this, false, &A_ScanWl, true, scanning, "wl",
+                                             Beyond(scanOff_->Bounds().Bottom, 10), left,
+                                             sceneBitmap_, frameBitmap_);
+    internalCycle_ = std::make_unique<CButtonCheck>(
+        *this, true, &A_CSk_wew, scanning, s.ScanFlag(ScanInternalCycle), "opskwew",
+        Beyond(scanOn_->Bounds().Bottom, 10), left, sceneBitmap_, frameBitmap_);
+    externalCycle_ = std::make_unique<CButtonCheck>(
+        *this, true, &A_CSk_zew, scanning, s.ScanFlag(ScanExternalCycle), "opskzew",
+        Beyond(internalCycle_->Bounds().Bottom, 10), left, sceneBitmap_, frameBitmap_);
+    oneSwitch_ = std::make_unique<CButtonCheck>(
+        *this, true, &A_CSk_1prz, scanning, s.ScanFlag(ScanOneSwitch), "opsk1p",
+        Beyond(externalCycle_->Bounds().Bottom, 10), left, sceneBitmap_, frameBitmap_);
+
+    DrawLook(stepTimeLabel, frameBitmap_, sceneBitmap_, Beyond(externalCycle_->Bounds().Right, 10),
+             Beyond(externalCycle_->Bounds().Top, 5));
+
+    exitButton_ = std::make_unique<CButton>(*this, AddDirtyRectFn{}, &A_Stop, "exit", g.MapY(729),
+                                            g.MapX(1151), sceneBitmap_, frameBitmap_);
+
+    // The form repaints itself whole, so the slider reports nothing.
+    slider_ = std::make_unique<CTrackBar>(
+        *this, &VolumeTrackBarAction, AddDirtyRectFn{}, " s", "track", StepSeconds,
+        g.MapLength(253), g.MapLength(46), g.MapLength(23), Beyond(oneSwitch_->Bounds().Top, 10),
+        Beyond(oneSwitch_->Bounds().Right, 20), sceneBitmap_, frameBitmap_);
+    slider_->SetEnabled(scanning && s.ScanFlag(ScanOneSwitch));
+    slider_->SetPercent(PercentForScanTime(s.scanTime));
+    slider_->Redraw();
+
+    twoSwitches_ = std::make_unique<CButtonCheck>(
+        *this, true, &A_CSk_2prz, scanning, s.ScanFlag(ScanTwoSwitches), "opsk2p",
+        Beyond(slider_->Bounds().Bottom, 10), left, sceneBitmap_, frameBitmap_);
+}
+
+int32_t TfmOptions::PercentForScanTime(int32_t scanTime) {
+    // The single-precision step is a hair above 0.05, so 1500 ms reads 29 %, not 30 %.
+    return static_cast<int32_t>(scanTime / static_cast<long double>(StepSeconds) * 0.001L);
+}
+
+int32_t TfmOptions::ScanTimeForPercent(int32_t percent) {
+    const auto ms = static_cast<int32_t>(percent * static_cast<long double>(StepSeconds) * 1000.0L);
+    return ms < ScanTimeMin ? ScanTimeMin : ms;
+}
+
+void TfmOptions::EnableScanChecks(bool enabled) {
+    for (CButtonCheck* check :
+         {internalCycle_.get(), externalCycle_.get(), oneSwitch_.get(), twoSwitches_.get()}) {
+        check->SetEnabled(enabled);
+        check->Redraw();
+    }
+}
+
+void TfmOptions::A_StopExecute() {
+    Close();
+}
+
+void TfmOptions::A_ScanWylExecute() {
+    if (scanOff_->State()) {
+        return;
+    }
+    settings_->scan = WithBits(settings_->scan, ScanOff, 0);
+    scanOff_->Toggle();
+    if (scanOn_->State()) {
+        scanOn_->Toggle();
+        slider_->SetEnabled(false);
+        // The switch and cycle choices stay as they are, only greyed out.
+        EnableScanChecks(false);
+    }
+    Invalidate();
+}
+
+void TfmOptions::A_ScanWlExecute() {
+    if (scanOn_->State()) {
+        return;
+    }
+    settings_->scan = WithBits(settings_->scan, 0, ScanOff);
+    scanOn_->Toggle();
+    if (scanOff_->State()) {
+        scanOff_->Toggle();
+        EnableScanChecks(true);
+        // The step time only matters to one-switch scanning.
+        if (settings_->ScanFlag(ScanOneSwitch)) {
+            slider_->SetEnabled(true);
+        }
+    }
+    Invalidate();
+}
+
+void TfmOptions::A_CSk_1przExecute() {
+    if (oneSwitch_->State()) {
+        return;
+    }
+    settings_->scan =
+        WithBits(settings_->scan, ScanOneSwitch, twoSwitches_->State() ? ScanTwoSwitches : 0);
+    oneSwitch_->Toggle();
+    slider_->SetEnabled(true);
+    slider_->Redraw();
+    if (twoSwitches_->State()) {
+        twoSwitches_->Toggle();
+    }
+    Repaint();
+}
+
+void TfmOptions::A_CSk_2przExecute() {
+    if (twoSwitches_->State()) {
+        return;
+    }
+    settings_->scan =
+        WithBits(settings_->scan, ScanTwoSwitches, oneSwitch_->State() ? ScanOneSwitch : 0);
+    twoSwitches_->Toggle();
+    slider_->SetEnabled(false);
+    slider_->Redraw();
+    if (oneSwitch_->State()) {
+        oneSwitch_->Toggle();
+    }
+    Repaint();
+}
+
+void TfmOptions::A_CSk_zewExecute() {
+    if (externalCycle_->State()) {
+        return;
+    }
+    settings_->scan = WithBits(settings_->scan, ScanExternalCycle,
+                               internalCycle_->State() ? ScanInternalCycle : 0);
+    externalCycle_->Toggle();
+    if (internalCycle_->State()) {
+        internalCycle_->Toggle();
+    }
+    Repaint();
+}
+
+void TfmOptions::A_CSk_wewExecute() {
+    if (internalCycle_->State()) {
+        return;
+    }
+    settings_->scan = WithBits(settings_->scan, ScanInternalCycle,
+                               externalCycle_->State() ? ScanExternalCycle : 0);
+    internalCycle_->Toggle();
+    if (externalCycle_->State()) {
+        externalCycle_->Toggle();
+    }
+    Repaint();
+}
+
+void TfmOptions::VolumeTrackBarActionExecute() {
+    settings_->scanTime = ScanTimeForPercent(slider_->GetPercent());
+}
+
+void TfmOptions::Paint(platform::FormCanvas& canvas) {
+    const platform::Rect& screen = Geometry().ScreenRect;
+    canvas.CopyRect(screen, frameBitmap_, screen);
+}
+
+void TfmOptions::OnKeyDown(platform::Key key, char32_t) {
+    if (key == platform::Key::Escape) {
+        Close();
+    }
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "controls/cbutton.h"
+#include "controls/cbutton_check.h"
+#include "controls/ctrack_bar.h"
+#include "game/cwybor.h"
+#include "platform/action.h"
+#include "platform/bitmap.h"
+#include "platform/form.h"
+#include "platform/input.h"
+
+// The therapist's page for switch scanning: scanning off or on, the internal or external
+// scan cycle, one or two switches and the step time of one-switch scanning. It edits the
+// menu's live settings record in place: every click takes effect at once, there is no
+// cancel. Esc or the exit button closes it.
+class TfmOptions : public platform::Form {
+  public:
+    // The slider's scale: seconds per percent, so 0 ... 100 % is 0 ... 5 s.
+    static constexpr float StepSeconds = 0.05f;
+
+    // owner is the main menu the form is shown over; settings is its record, which must
+    // outlive the form. Throws CBlad code 1 with ResourceMissingText when the background or
+    // any picture is missing; nothing of the form is left then.
+    TfmOptions(platform::Form* owner, CWybor* settings);
+
+    // The action handlers; each returns at once when its own option is already on.
+    void A_StopExecute();
+    void A_ScanWylExecute();
+    void A_ScanWlExecute();
+    void A_CSk_1przExecute();
+    void A_CSk_2przExecute();
+    void A_CSk_zewExecute();
+    void A_CSk_wewExecute();
+    // The slider was released: stores its value as the step time.
+    void VolumeTrackBarActionExecute();
+
+    void Paint(platform::FormCanvas& canvas) override;
+    void OnKeyDown(platform::Key key, char32_t ch) override;
+
+    // The slider's percent for a step time in ms, and the step time a percent stands for
+    // (never 0, which would make one-switch scanning spin).
+    static int32_t PercentForScanTime(int32_t scanTime);
+    static int32_t ScanTimeForPercent(int32_t percent);
+
+    const CButton& ExitButton() const { return *exitButton_; }
+    const CButtonCheck& ScanOffCheck() const { return *scanOff_; }
+    const CButtonCheck& ScanOnCheck() const { return *scanOn_; }
+    const CButtonCheck& InternalCycleCheck() const { return *internalCycle_; }
+    const CButtonCheck& ExternalCycleCheck() const { return *externalCycle_; }
+    const CButtonCheck& OneSwitchCheck() const { return *oneSwitch_; }
+    const CButtonCheck& TwoSwitchesCheck() const { return *twoSwitches_; }
+    const CTrackBar& StepTimeSlider() const { return *slider_; }
+    const platform::Bitmap& FrameBitmap() const { return frameBitmap_; }
+
+  private:
+    void Build();
+    // Enables or disables the four scanning check buttons and redraws them.
+    void EnableScanChecks(bool enabled);
+
+    CWybor* settings_;
+
+    platform::Action A_Stop;
+    platform::Action A_CSk_1prz;
+    platform::Action A_CSk_2prz;
+    platform::Action A_CSk_wew;
+    platform::Action A_CSk_zew;
+    platform::Action VolumeTrackBarAction;
+    platform::Action A_ScanWl;
+    platform::Action A_ScanWyl;
+
+    // The controls draw into these, so they are declared first and go last.
+    platform::Bitmap frameBitmap_;
+    platform::Bitmap sceneBitmap_;
+
+    std::unique_ptr<CButton> exitButton_;
+    std::unique_ptr<CButtonCheck> internalCycle_;
+    std::unique_ptr<CButtonCheck> externalCycle_;
+    std::unique_ptr<CButtonCheck> oneSwitch_;
+    std::unique_ptr<CButtonCheck> twoSwitches_;
+    std::unique_ptr<CTrackBar> slider_;
+    std::unique_ptr<CButtonCheck> scanOn_;
+    std::unique_ptr<CButtonCheck> scanOff_;
+};
