@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "app/kom_form.h"
+#include "app/main_form.h"
 #include "app/program_texts.h"
 #include "app/splash_form.h"
-#include "app/standin_main_form.h"
 #include "media/cblad.h"
-#include "media/data_paths.h"
 #include "media/screen_geometry.h"
 #include "platform/instance_guard.h"
 #include "platform/message_box.h"
@@ -34,10 +34,20 @@ int HandOverToRunningCopy(const std::string& name) {
     return 0;
 }
 
+// The message form needs this run's window system; once the run is over, errors go back to
+// the plain message box.
+class MessageFormScope {
+  public:
+    MessageFormScope() { InstallMessageForm(); }
+    ~MessageFormScope() { SetMessageFormHandler({}); }
+    MessageFormScope(const MessageFormScope&) = delete;
+    MessageFormScope& operator=(const MessageFormScope&) = delete;
+};
+
 // Steps 8 and 9: the main form's loop; whatever escapes it is shown, and the run ends well.
 int RunMainForm(platform::Application& app, const StartupEnvironment& env) {
     try {
-        StandInMainForm mainForm;
+        TfmMain mainForm;
         if (env.BeforeLoop) {
             env.BeforeLoop(app);
         }
@@ -67,6 +77,7 @@ int RunProgram(const StartupEnvironment& env) {
     app->SetTitle(texts::kTitleDuringCheck);
     platform::Point screen = app->ScreenSize();
     SetScreenGeometry(SelectScreenMode(screen.X, screen.Y));
+    MessageFormScope messageForm;
 
     platform::InstanceGuard guard;
     if (guard.Acquire(env.InstanceName) == platform::InstanceState::AnotherRunning) {
@@ -84,12 +95,9 @@ int RunProgram(const StartupEnvironment& env) {
     app->SetTitle(texts::kTitle);
 
     try {
-        // Until the data set ships a splash picture, start-up goes on without one.
-        if (FileExists(NativePath(texts::kSplashPicture))) {
-            fmSplash = std::make_unique<TfmSplash>();
-            fmSplash->Show();
-            app->ProcessMessages();
-        }
+        fmSplash = std::make_unique<TfmSplash>();
+        fmSplash->Show();
+        app->ProcessMessages();
         if (Geometry().ScreenMode == 0) {
             throw CBlad::FromCode(CBlad::ScreenTooSmallCode);
         }

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <atomic>
+#include <functional>
+#include <thread>
 
+#include "app/kom_form.h"
+#include "app/menu_fixture.h"
 #include "app/splash_form.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
@@ -14,6 +18,7 @@
 #include "platform/image_codec.h"
 #include "platform/instance_guard.h"
 #include "platform/message_log.h"
+#include "platform/sound.h"
 
 using namespace platform;
 
@@ -43,12 +48,19 @@ class LentBackend final : public Backend {
 
 // Runs the program on a headless screen of the given size with a manual clock.
 struct StartupRun {
+    // Writes the splash and the menu's pictures for the layout the screen gets.
     explicit StartupRun(Point screen, std::string name = "startup-test")
         : backend(std::make_unique<HeadlessBackend>(screen)), headless(backend.get()) {
         env.InstanceName = std::move(name);
         env.MakeBackend = [this] { return std::make_unique<LentBackend>(*headless); };
         SetDataRootForTesting(data.Path() / "Data");
         MessageLog::Capture();
+        Sound::UseSilentDriverForTesting();
+        const int16_t mode = SelectScreenMode(screen.X, screen.Y).ScreenMode;
+        if (mode != 0) {
+            menuFiles = menu_fixture::WriteMenuData(data, "Data", mode);
+        }
+        menu_fixture::WriteSplash(data, "Data", 200, 100);
     }
     ~StartupRun() {
         MessageLog::StopCapture();
@@ -57,21 +69,25 @@ struct StartupRun {
     }
     int Run() { return RunProgram(env); }
 
+    // Leaves the file out of the data folder.
+    void Remove(const std::string& relative) {
+        ASSERT_TRUE(std::filesystem::remove(data.Path() / "Data" / relative)) << relative;
+    }
+
     ScopedManualClock clock;
     ScopedTempDir data;
+    menu_fixture::ScopedConfigHome config{data.Path() / "config"};
+    std::vector<std::string> menuFiles;
     StartupEnvironment env;
     std::unique_ptr<HeadlessBackend> backend;
     HeadlessBackend* headless;
 };
 
-void WriteSplash(const std::filesystem::path& dataDir, int w, int h) {
-    Bitmap picture(w, h);
-    picture.Fill({250, 200, 40});
-    std::filesystem::create_directories(dataDir);
-    auto bytes = EncodeJpeg(picture, 90);
-    std::ofstream(dataDir / "sph.xji", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+// Closes the menu with Esc once the splash has gone (until then the splash is on top and
+// the keys reach it).
+void CloseMenuAfterSplash(Application& app, HeadlessBackend& headless) {
+    app.RunUntil([] { return !fmSplash; });
+    headless.PressKey(Key::Escape);
 }
 
 }  // namespace
@@ -88,7 +104,7 @@ TEST(Startup, RefusesASmallScreenWithExitCodeMinusTwo) {
     EXPECT_EQ(shown[0].Caption, "Błąd");
 }
 
-TEST(Startup, PicksTheLayoutAndEndsWithZeroWhenEscCloses) {
+TEST(Startup, PicksTheLayoutShowsTheMenuAndEndsWithZeroWhenEscCloses) {
     struct Case {
         Point screen;
         int16_t mode;
@@ -98,18 +114,21 @@ TEST(Startup, PicksTheLayoutAndEndsWithZeroWhenEscCloses) {
         StartupRun run(c.screen);
         Color centre{};
         run.env.BeforeLoop = [&](Application& app) {
-            // Looks once the loop has shown the main form.
+            // Looks once the loop has shown the main form and the splash has gone.
             app.Post([&] {
+                app.RunUntil([] { return !fmSplash; });
                 app.PaintNow();
                 centre = run.headless->Screen().GetPixel(c.screen.X / 2, c.screen.Y / 2);
                 EXPECT_EQ(Geometry().ScreenMode, c.mode);
                 EXPECT_EQ(Geometry().LayoutRect, c.layout);
                 EXPECT_EQ(run.headless->Title(), "Vimbaro Cz.II");
+                ASSERT_NE(app.MainForm(), nullptr);
+                EXPECT_EQ(app.ActiveForm(), app.MainForm());
                 run.headless->PressKey(Key::Escape);
             });
         };
         EXPECT_EQ(run.Run(), 0);
-        EXPECT_NE(centre, (Color{0, 0, 0}));  // the layout area is drawn
+        EXPECT_TRUE(menu_fixture::Near(centre, menu_fixture::Background));
         EXPECT_TRUE(MessageLog::Entries().empty());
     }
 }
@@ -135,7 +154,7 @@ TEST(Startup, FirstCopyComesToTheFrontWhenASecondAsks) {
         std::thread second([] { InstanceGuard::AskRunningCopyToActivate("startup-raise"); });
         app.RunUntil([&] { return run.headless->RaiseCount() > 0; });
         second.join();
-        run.headless->PressKey(Key::Escape);
+        app.Post([&] { CloseMenuAfterSplash(app, *run.headless); });
     };
     EXPECT_EQ(run.Run(), 0);
     EXPECT_EQ(run.headless->RaiseCount(), 1);
@@ -143,7 +162,6 @@ TEST(Startup, FirstCopyComesToTheFrontWhenASecondAsks) {
 
 TEST(Startup, SplashShowsCentredAndGoesTwoSecondsAfterTheMainForm) {
     StartupRun run({1280, 1024});
-    WriteSplash(run.data.Path() / "Data", 200, 100);
     run.env.BeforeLoop = [&](Application& app) {
         ASSERT_TRUE(fmSplash);
         EXPECT_EQ(fmSplash->Bounds(), (Rect{540, 462, 740, 562}));
@@ -151,10 +169,12 @@ TEST(Startup, SplashShowsCentredAndGoesTwoSecondsAfterTheMainForm) {
             app.PaintNow();
             Color c = run.headless->Screen().GetPixel(640, 512);
             EXPECT_GT(c.R, 200);  // the splash stays on top of the main form
+            EXPECT_EQ(app.ActiveForm(), fmSplash.get());
             app.RunFor(1999);
             EXPECT_TRUE(fmSplash);
             app.RunFor(2);
             EXPECT_FALSE(fmSplash);
+            EXPECT_EQ(app.ActiveForm(), app.MainForm());
             run.headless->PressKey(Key::Escape);
         });
     };
@@ -163,10 +183,64 @@ TEST(Startup, SplashShowsCentredAndGoesTwoSecondsAfterTheMainForm) {
 
 TEST(Startup, SplashIsShownBeforeASmallScreenIsRefused) {
     StartupRun run({800, 600});
-    WriteSplash(run.data.Path() / "Data", 100, 50);
     EXPECT_EQ(run.Run(), -2);
     EXPECT_TRUE(run.headless->WindowOpen());
     EXPECT_FALSE(fmSplash);
+}
+
+TEST(Startup, AMissingSplashEndsStartUpWithMinusTwo) {
+    StartupRun run({1280, 1024});
+    run.Remove("sph.xji");
+    bool loopRan = false;
+    run.env.BeforeLoop = [&](Application&) { loopRan = true; };
+    EXPECT_EQ(run.Run(), -2);
+    EXPECT_FALSE(loopRan);
+    auto shown = MessageLog::Entries();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].Text, "Brak Zasobów\nPrzeinstaluj Vimbaro");
+}
+
+TEST(Startup, AMissingMenuPictureEndsStartUpWithTheResourceMessage) {
+    for (const char* file : {"Intf/T_b.xji", "Lib/BUTT/start_na_b_B.xbi",
+                             "Lib/BUTT/gloski_maxi_W.xbi", "Lib/BUTT/j_maxi_NA_NC_W.xbi"}) {
+        SCOPED_TRACE(file);
+        StartupRun run({1280, 1024});
+        run.Remove(file);
+        bool loopRan = false;
+        run.env.BeforeLoop = [&](Application&) { loopRan = true; };
+        EXPECT_EQ(run.Run(), 0);
+        EXPECT_FALSE(loopRan);
+        EXPECT_FALSE(fmSplash);
+        auto shown = MessageLog::Entries();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].Text, "Brak Zasobów\nPrzeinstaluj Vimbaro");
+    }
+}
+
+TEST(Startup, ALevelChosenOnTheMenuIsInForceAtTheNextStart) {
+    StartupRun run({1280, 1024});
+    // pIV of the large layout, on a 1280x1024 screen.
+    const Point pIV{600 + 5, 290 + 5};
+    run.env.BeforeLoop = [&](Application& app) {
+        app.Post([&] {
+            app.RunUntil([] { return !fmSplash; });
+            run.headless->Click(pIV.X, pIV.Y);
+            run.headless->PressKey(Key::Escape);
+        });
+    };
+    EXPECT_EQ(run.Run(), 0);
+    Color second{};
+    run.env.BeforeLoop = [&](Application& app) {
+        app.Post([&] {
+            app.RunUntil([] { return !fmSplash; });
+            app.PaintNow();
+            second = run.headless->Screen().GetPixel(pIV.X, pIV.Y);
+            run.headless->PressKey(Key::Escape);
+        });
+    };
+    EXPECT_EQ(run.Run(), 0);
+    EXPECT_EQ(second, menu_fixture::CheckOn);
+    EXPECT_TRUE(MessageLog::Entries().empty());
 }
 
 TEST(Startup, ErrorsInsideTheLoopAreShownAndTheRunEndsWithZero) {
@@ -187,4 +261,40 @@ TEST(Startup, ErrorsInsideTheLoopAreShownAndTheRunEndsWithZero) {
         EXPECT_EQ(shown[0].Text, c.text);
         EXPECT_EQ(shown[0].Caption, c.caption);
     }
+}
+
+TEST(Startup, ErrorsDuringTheRunAppearInTheProgramsMessageForm) {
+    StartupRun run({1280, 1024});
+    Bitmap background(700, 400);
+    background.Fill({90, 90, 160});
+    run.data.Write("Data/kom_b.xji", EncodeJpeg(background, 90));
+    std::string shown;
+    run.env.BeforeLoop = [&](Application& app) {
+        app.Post([&] {
+            // Runs in the message form's own loop.
+            app.Post([&] {
+                if (auto* kom = dynamic_cast<TfmKom*>(app.ActiveForm())) {
+                    shown = kom->Message();
+                }
+                run.headless->PressKey(Key::Escape);
+            });
+            throw CBlad::FromCode(CBlad::RepeatedDrawCode);
+        });
+    };
+    EXPECT_EQ(run.Run(), 0);
+    EXPECT_EQ(shown, "Powtórzone losowanie obiektów");
+    EXPECT_TRUE(MessageLog::Entries().empty());
+}
+
+TEST(Startup, AfterTheRunErrorsGoToThePlainMessageBoxAgain) {
+    StartupRun run({1280, 1024});
+    run.env.BeforeLoop = [&](Application& app) {
+        app.Post([&] { CloseMenuAfterSplash(app, *run.headless); });
+    };
+    EXPECT_EQ(run.Run(), 0);
+    // The message form needs the run's window system, which is gone now.
+    CBlad::FromCode(CBlad::RepeatedDrawCode).Show();
+    auto shown = MessageLog::Entries();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].Text, "Powtórzone losowanie obiektów");
 }

@@ -1,0 +1,33 @@
+#include "app/standin_game_form.h"
+
+#include "app/main_form.h"
+#include "app/program_texts.h"
+#include "media/screen_geometry.h"
+
+StandInGameForm::StandInGameForm(TfmMain& owner, const CWybor& settings)
+    : TimerHideMainForm(1000), owner_(owner), settings_(settings) {
+    SetCaption(texts::kTitle);
+    SetBounds(Geometry().ScreenRect);
+    TimerHideMainForm.OnTimer = [this] { owner_.Hide(); };
+    TimerHideMainForm.SetEnabled(true);
+}
+
+void StandInGameForm::Paint(platform::FormCanvas& canvas) {
+    canvas.FillRect(Geometry().ScreenRect, {0, 0, 0});
+    canvas.FillRect(Geometry().LayoutRect, {16, 48, 32});
+}
+
+void StandInGameForm::OnShow() {
+    TimerHideMainForm.SetEnabled(true);
+}
+
+void StandInGameForm::OnKeyDown(platform::Key key, char32_t) {
+    if (key == platform::Key::Escape) {
+        A_StopExecute();
+    }
+}
+
+void StandInGameForm::A_StopExecute() {
+    TimerHideMainForm.SetEnabled(false);
+    owner_.ReturnFromGame();
+}
