@@ -8,6 +8,7 @@ packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libjpeg-dev
   fonts-dejavu-core fluid-soundfont-gm
+  xfonts-base  # the X fonts SDL's system message box draws its text with
   libcairo2-dev libpango1.0-dev librsvg2-dev libespeak-ng-dev espeak-ng-data nlohmann-json3-dev
 )
 test_packages=(

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end runs of the real binary on a real X server (Xvfb): the layout it picks, the
-# refusal of a small screen, and the single running copy.
+# refusal of a small screen, the single running copy, and a session clicking through the
+# menu, the options page and the information page. The binary finds the generated data set
+# beside itself.
 set -uo pipefail
 binary=${1:?usage: run.sh PATH_TO_vimbaro}
 binary=$(readlink -f "$binary")
@@ -71,10 +73,10 @@ is_drawn() { ! is_black "$@"; }
 check_layout() {  # check_layout SCREEN LEFT TOP RIGHT BOTTOM
   local screen=$1 left=$2 top=$3 right=$4 bottom=$5
   start_x "$screen" || return 1
-  (cd "$work" && "$binary") &
+  (cd "$work" && exec "$binary") &
   local pid=$!
   wait_for_window "Vimbaro Cz.II"
-  sleep 1
+  sleep 3  # the splash stays on top for two seconds
   local shot="$work/shot-$screen.png"
   import -window root "$shot"
   local midx=$(((left + right) / 2)) midy=$(((top + bottom) / 2))
@@ -109,9 +111,78 @@ check_layout() {  # check_layout SCREEN LEFT TOP RIGHT BOTTOM
 check_layout 1280x800 128 16 1152 784    # the 1024x768 layout, centred
 check_layout 1280x1024 0 32 1280 992     # the 1280x960 layout
 
+# How many pixels of a rectangle differ between two screenshots.
+region_changes() {  # region_changes SHOT_A SHOT_B X Y W H
+  compare -metric AE -crop "${5}x${6}+${3}+${4}" "$1" "$2" null: 2>&1 | cut -d' ' -f1
+}
+changed() { [ "$(region_changes "$@")" -gt 50 ]; }
+unchanged() { [ "$(region_changes "$@")" -eq 0 ]; }
+
+click() {  # click X Y
+  xdotool mousemove --sync "$1" "$2" click 1
+  sleep 0.7
+}
+
+shoot() {  # shoot NAME -> path of a fresh screenshot
+  import -window root "$work/$1.png"
+  echo "$work/$1.png"
+}
+
+# A session in the 1280x960 layout (it starts 32 pixels down on a 1280x1024 screen):
+# choose level III, switch scanning on in the options, turn the information page, leave
+# with the exit button; the choices are in the options file afterwards.
+start_x 1280x1024
+(cd "$work" && exec "$binary") &
+pid=$!
+wait_for_window "Vimbaro Cz.II"
+sleep 3
+xdotool search --name "^Vimbaro Cz.II\$" windowactivate --sync 2>/dev/null
+menu0=$(shoot menu0)
+click 510 320  # level III
+menu1=$(shoot menu1)
+check "menu: level III check button turns on" changed "$menu0" "$menu1" 430 290 160 60
+check "menu: level I check button turns off" changed "$menu0" "$menu1" 430 217 160 60
+click 1213 578  # options
+options0=$(shoot options0)
+check "options: the page replaces the menu" changed "$menu1" "$options0" 505 182 420 70
+click 665 362  # scanning on
+options1=$(shoot options1)
+check "options: scanning on turns on" changed "$options0" "$options1" 515 332 300 60
+check "options: scanning off turns off" changed "$options0" "$options1" 515 262 300 60
+xdotool key Escape
+sleep 0.7
+menu2=$(shoot menu2)
+check "options: Esc goes back to the menu as it was" unchanged "$menu1" "$menu2" 400 100 300 400
+click 1213 698  # information
+about0=$(shoot about0)
+check "information: the page window shows a page" changed "$menu2" "$about0" 583 182 500 640
+click 550 120  # the page toggle, beside the page window
+about1=$(shoot about1)
+check "information: the toggle turns the page" changed "$about0" "$about1" 583 182 500 640
+xdotool key Escape
+sleep 0.7
+menu3=$(shoot menu3)
+check "information: Esc goes back to the menu" unchanged "$menu1" "$menu3" 400 100 300 400
+click 1213 813  # exit
+rc=124
+for _ in $(seq 50); do
+  if ! kill -0 "$pid" 2>/dev/null; then
+    wait "$pid"
+    rc=$?
+    break
+  fi
+  sleep 0.1
+done
+kill "$pid" 2>/dev/null
+check "menu: the exit button ends the program with 0 (got $rc)" test "$rc" -eq 0
+options_file="$XDG_CONFIG_HOME/vimbaro/options"
+check "settings: level III stored" grep -qx "poziom=4" "$options_file"
+check "settings: scanning on stored" grep -qx "scan=12" "$options_file"
+stop_x
+
 # A 1024x600 screen is refused with the program's message and exit code -2.
 start_x 1024x600
-(cd "$work" && "$binary") &
+(cd "$work" && exec "$binary") &
 pid=$!
 # SDL's message box: find it by its caption and confirm it with Return.
 box=""
@@ -139,7 +210,7 @@ check "1024x600: exit code -2 (got $rc)" test "$rc" -eq 254
 
 # A second copy hands over to the first and ends with 0; the first keeps running.
 start_x 1280x1024
-(cd "$work" && "$binary") &
+(cd "$work" && exec "$binary") &
 first=$!
 wait_for_window "Vimbaro Cz.II"
 sleep 0.5
@@ -147,6 +218,7 @@ sleep 0.5
 rc=$?
 check "second copy exits with code 0 (got $rc)" test "$rc" -eq 0
 check "first copy keeps running" kill -0 "$first"
+sleep 2  # keys go to the splash while it is on top
 xdotool search --name "^Vimbaro Cz.II\$" windowactivate --sync 2>/dev/null
 xdotool key Escape
 for _ in $(seq 50); do
