@@ -39,17 +39,13 @@ CLitCyf::CLitCyf(int32_t left, int32_t top, platform::Form& owner, std::string n
 
 CLitCyf::~CLitCyf() = default;
 
-std::string CLitCyf::SoundNameOf(const std::string& tileName) {
-    return LetterSoundName(tileName);
-}
-
 void CLitCyf::Zoom() {
     // No "//" in the name: the view asks the enlargement library.
     ShowEnlarged(name_ + SizeSuffix(), [this] { PlayLetter(); });
 }
 
 bool CLitCyf::PlayLetter() const {
-    return ::PlayLetter(SoundNameOf(name_));
+    return ::PlayLetter(LetterSoundName(name_));
 }
 
 bool PlayFeedback(bool right) {

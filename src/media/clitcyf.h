@@ -31,10 +31,6 @@ class CLitCyf : public CPictureTile {
     static void LoadFrames(int which);
     static const SelectionFrames& Frames() { return SharedFrames(); }
 
-    // The recording a tile of this name speaks, without folder and extension: digits speak
-    // their number word, "si" speaks "ss" (ś), "rz" speaks "zz" (ż) and so on.
-    static std::string SoundNameOf(const std::string& tileName);
-
     const std::string& Name() const { return name_; }
     const platform::Rect& TileRect() const { return ObjectRect(); }
     // A value the exercise keeps with the tile, usually its symbol code.

@@ -62,6 +62,21 @@ wait_for_window() {  # wait_for_window NAME
   return 1
 }
 
+wait_exit() {  # wait_exit PID: waits up to 5 s for the program to end and sets rc to its exit
+  # code, or stops it and sets rc to 124
+  for _ in $(seq 50); do
+    if ! kill -0 "$1" 2>/dev/null; then
+      wait "$1"
+      rc=$?
+      return
+    fi
+    sleep 0.1
+  done
+  kill "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+  rc=124
+}
+
 pixel() {  # pixel SCREENSHOT X Y -> "r,g,b"
   convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
 }
@@ -93,18 +108,8 @@ check_layout() {  # check_layout SCREEN LEFT TOP RIGHT BOTTOM
   fi
   xdotool search --name "^Vimbaro Cz.II\$" windowactivate --sync 2>/dev/null
   xdotool key Escape
-  local rc=0
-  for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$pid" 2>/dev/null; then
-    kill "$pid"
-    rc=124
-  else
-    wait "$pid"
-    rc=$?
-  fi
+  local rc
+  wait_exit "$pid"
   check "$screen: Esc ends the program with exit code 0 (got $rc)" test "$rc" -eq 0
 }
 
@@ -164,16 +169,7 @@ sleep 0.7
 menu3=$(shoot menu3)
 check "information: Esc goes back to the menu" unchanged "$menu1" "$menu3" 400 100 300 400
 click 1213 813  # exit
-rc=124
-for _ in $(seq 50); do
-  if ! kill -0 "$pid" 2>/dev/null; then
-    wait "$pid"
-    rc=$?
-    break
-  fi
-  sleep 0.1
-done
-kill "$pid" 2>/dev/null
+wait_exit "$pid"
 check "menu: the exit button ends the program with 0 (got $rc)" test "$rc" -eq 0
 options_file="$XDG_CONFIG_HOME/vimbaro/options"
 check "settings: level III stored" grep -qx "poziom=4" "$options_file"
@@ -196,16 +192,7 @@ if [ -n "$box" ]; then
   xdotool windowfocus --sync "$box" 2>/dev/null
   xdotool key Return
 fi
-rc=124
-for _ in $(seq 50); do
-  if ! kill -0 "$pid" 2>/dev/null; then
-    wait "$pid"
-    rc=$?
-    break
-  fi
-  sleep 0.1
-done
-kill "$pid" 2>/dev/null
+wait_exit "$pid"
 check "1024x600: exit code -2 (got $rc)" test "$rc" -eq 254
 
 # A second copy hands over to the first and ends with 0; the first keeps running.
@@ -221,11 +208,8 @@ check "first copy keeps running" kill -0 "$first"
 sleep 2  # keys go to the splash while it is on top
 xdotool search --name "^Vimbaro Cz.II\$" windowactivate --sync 2>/dev/null
 xdotool key Escape
-for _ in $(seq 50); do
-  kill -0 "$first" 2>/dev/null || break
-  sleep 0.1
-done
-kill "$first" 2>/dev/null
+wait_exit "$first"
+check "first copy ends on Esc with 0 (got $rc)" test "$rc" -eq 0
 stop_x
 
 # Without any display (SDL's dummy video driver) and without sound the program starts and

@@ -97,32 +97,6 @@ TEST_F(CLitCyfTest, MissingTileOrFrameRaisesResourceMissingAndLeavesNothing) {
     }
 }
 
-TEST(CLitCyfSound, SoundNameFollowsTheTileName) {
-    const struct {
-        const char* tile;
-        const char* sound;
-    } cases[] = {
-        {"d3_red", "trzy"},
-        {"d0", "zero"},
-        {"d9", "dziewiec"},
-        {"rz", "zz"},
-        {"zz", "zz"},
-        {"si_red", "ss"},
-        {"s", "s"},
-        {"ci", "cc"},
-        {"zi", "zzz"},
-        {"dzi", "dzzz"},
-        {"oo", "u"},
-        {"l_red", "l"},
-        {"niewiadoma", "niewiadoma"},
-        // "_red" anywhere costs the last four characters, whatever they are.
-        {"x_redab", "x_r"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(CLitCyf::SoundNameOf(c.tile), c.sound) << c.tile;
-    }
-}
-
 TEST_F(CLitCyfTest, PlayLetterSpeaksTheDerivedRecording) {
     WriteSound("Res/Snd/LC/trzy.snd", 250);
     auto tile = MakeTile("d3_red");

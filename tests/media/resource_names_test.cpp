@@ -86,6 +86,7 @@ TEST(ResourceNames, TilesSpeakTheirSoundName) {
         {"l_red", "l"},
         {"zero", "zero"},
         {"plus", "plus"},
+        {"niewiadoma", "niewiadoma"},
         // The last four characters go wherever "_red" stands.
         {"a_redxy", "a_r"},
     };
