@@ -133,48 +133,69 @@ shoot() {  # shoot NAME -> path of a fresh screenshot
   echo "$work/$1.png"
 }
 
-# A session in the 1280x960 layout (it starts 32 pixels down on a 1280x1024 screen):
-# choose level III, switch scanning on in the options, turn the information page, leave
-# with the exit button; the choices are in the options file afterwards.
-start_x 1280x1024
-(cd "$work" && exec "$binary") &
-pid=$!
-wait_for_window "Vimbaro Cz.II"
-sleep 3
-xdotool search --name "^Vimbaro Cz.II\$" windowactivate --sync 2>/dev/null
-menu0=$(shoot menu0)
-click 510 320  # level III
-menu1=$(shoot menu1)
-check "menu: level III check button turns on" changed "$menu0" "$menu1" 430 290 160 60
-check "menu: level I check button turns off" changed "$menu0" "$menu1" 430 217 160 60
-click 1213 578  # options
-options0=$(shoot options0)
-check "options: the page replaces the menu" changed "$menu1" "$options0" 505 182 420 70
-click 665 362  # scanning on
-options1=$(shoot options1)
-check "options: scanning on turns on" changed "$options0" "$options1" 515 332 300 60
-check "options: scanning off turns off" changed "$options0" "$options1" 515 262 300 60
-xdotool key Escape
-sleep 0.7
-menu2=$(shoot menu2)
-check "options: Esc goes back to the menu as it was" unchanged "$menu1" "$menu2" 400 100 300 400
-click 1213 698  # information
-about0=$(shoot about0)
-check "information: the page window shows a page" changed "$menu2" "$about0" 583 182 500 640
-click 550 120  # the page toggle, beside the page window
-about1=$(shoot about1)
-check "information: the toggle turns the page" changed "$about0" "$about1" 583 182 500 640
-xdotool key Escape
-sleep 0.7
-menu3=$(shoot menu3)
-check "information: Esc goes back to the menu" unchanged "$menu1" "$menu3" 400 100 300 400
-click 1213 813  # exit
-wait_exit "$pid"
-check "menu: the exit button ends the program with 0 (got $rc)" test "$rc" -eq 0
-options_file="$XDG_CONFIG_HOME/vimbaro/options"
-check "settings: level III stored" grep -qx "poziom=4" "$options_file"
-check "settings: scanning on stored" grep -qx "scan=12" "$options_file"
-stop_x
+# A session in one layout: choose level III, switch scanning on in the options, turn the
+# information page, leave with the exit button; the choices are in the options file
+# afterwards. Positions are given in the 1280x960 design and placed like the program does.
+menu_session() {  # menu_session SCREEN LEFT TOP PERCENT
+  local screen=$1 left=$2 top=$3 percent=$4
+  x() { echo $((left + $1 * percent / 100)); }
+  y() { echo $((top + $1 * percent / 100)); }
+  n() { echo $(($1 * percent / 100)); }
+  at() { click "$(x "$1")" "$(y "$2")"; }
+  area() { echo "$(x "$1") $(y "$2") $(n "$3") $(n "$4")"; }
+  rm -f "$XDG_CONFIG_HOME/vimbaro/options"
+  start_x "$screen" || return 1
+  (cd "$work" && exec "$binary") &
+  local pid=$!
+  wait_for_window "Vimbaro Cz.II"
+  sleep 3  # the splash stays on top for two seconds
+  xdotool search --name "^Vimbaro Cz.II\$" windowactivate --sync 2>/dev/null
+  local menu0 menu1 menu2 menu3 options0 options1 about0 about1
+  menu0=$(shoot "menu0-$screen")
+  at 510 288  # level III
+  menu1=$(shoot "menu1-$screen")
+  check "$screen menu: level III turns on" changed "$menu0" "$menu1" $(area 430 258 160 60)
+  check "$screen menu: level I turns off" changed "$menu0" "$menu1" $(area 430 185 160 60)
+  at 1213 546  # options
+  options0=$(shoot "options0-$screen")
+  check "$screen options: the page replaces the menu" changed "$menu1" "$options0" \
+    $(area 505 150 420 70)
+  at 665 330  # scanning on
+  options1=$(shoot "options1-$screen")
+  check "$screen options: scanning on turns on" changed "$options0" "$options1" \
+    $(area 515 300 300 60)
+  check "$screen options: scanning off turns off" changed "$options0" "$options1" \
+    $(area 515 230 300 60)
+  xdotool key Escape
+  sleep 0.7
+  menu2=$(shoot "menu2-$screen")
+  check "$screen options: Esc goes back to the menu as it was" unchanged "$menu1" "$menu2" \
+    $(area 400 68 300 400)
+  at 1213 666  # information
+  about0=$(shoot "about0-$screen")
+  check "$screen information: the page window shows a page" changed "$menu2" "$about0" \
+    $(area 583 150 500 640)
+  at 550 88  # the page toggle, beside the page window
+  about1=$(shoot "about1-$screen")
+  check "$screen information: the toggle turns the page" changed "$about0" "$about1" \
+    $(area 583 150 500 640)
+  xdotool key Escape
+  sleep 0.7
+  menu3=$(shoot "menu3-$screen")
+  check "$screen information: Esc goes back to the menu" unchanged "$menu1" "$menu3" \
+    $(area 400 68 300 400)
+  at 1213 781  # exit
+  local rc
+  wait_exit "$pid"
+  check "$screen menu: the exit button ends the program with 0 (got $rc)" test "$rc" -eq 0
+  local options_file="$XDG_CONFIG_HOME/vimbaro/options"
+  check "$screen settings: level III stored" grep -qx "poziom=4" "$options_file"
+  check "$screen settings: scanning on stored" grep -qx "scan=12" "$options_file"
+  stop_x
+}
+
+menu_session 1280x1024 0 32 100  # the 1280x960 layout
+menu_session 1280x800 128 16 80  # the 1024x768 layout
 
 # A 1024x600 screen is refused with the program's message and exit code -2.
 start_x 1024x600
