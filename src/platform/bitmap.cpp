@@ -103,6 +103,22 @@ void Bitmap::CopyRect(const Rect& dest, const Bitmap& src, const Rect& srcRect) 
         }
         return;
     }
+    if (format_ != PixelFormat::Grey8 && src.format_ != PixelFormat::Grey8) {
+        // Between the two colour formats only the blue, green and red bytes move (the fourth
+        // byte of Bgrx32 is left as it is); the screen is copied this way on every repaint.
+        const int srcBpp = src.BytesPerPixel();
+        const int destBpp = BytesPerPixel();
+        for (int row = 0; row < h; ++row) {
+            const uint8_t* from = src.Pixel(int(sx), int(sy + row));
+            uint8_t* to = Pixel(int(dx), int(dy + row));
+            for (int col = 0; col < w; ++col, from += srcBpp, to += destBpp) {
+                to[0] = from[0];
+                to[1] = from[1];
+                to[2] = from[2];
+            }
+        }
+        return;
+    }
     for (int row = 0; row < h; ++row) {
         for (int col = 0; col < w; ++col) {
             SetPixel(int(dx + col), int(dy + row), src.GetPixel(int(sx + col), int(sy + row)));

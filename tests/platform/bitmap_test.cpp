@@ -78,3 +78,34 @@ TEST(Bitmap, CopyRectSurvivesExtremeCoordinates) {
     dst.CopyRect({kMax - 1, 0, kMax, 4}, src, {0, 0, 4, 4});
     EXPECT_EQ(dst.GetPixel(0, 0), (Color{0, 0, 0}));  // every copy lay outside
 }
+
+TEST(Bitmap, CopyRectBetweenFormatsKeepsColoursAndClips) {
+    const PixelFormat formats[] = {PixelFormat::Bgr24, PixelFormat::Bgrx32, PixelFormat::Grey8};
+    for (PixelFormat from : formats) {
+        for (PixelFormat to : formats) {
+            Bitmap src(5, 4, from);
+            for (int y = 0; y < 4; ++y) {
+                for (int x = 0; x < 5; ++x) {
+                    const auto v = static_cast<uint8_t>(10 * x + 50 * y);
+                    src.SetPixel(x, y, {v, v, v});
+                }
+            }
+            Bitmap dst(4, 4, to);
+            dst.Fill({1, 2, 3});
+            if (to == PixelFormat::Bgrx32) {
+                *(dst.Pixel(1, 1) + 3) = 0xAB;  // from another format, only colours move
+            }
+            // Two columns and one row fall outside the destination.
+            dst.CopyRect({1, 1, 6, 5}, src, {0, 0, 5, 4});
+            const Color untouched = dst.GetPixel(0, 0);
+            EXPECT_EQ(dst.GetPixel(0, 2), untouched);
+            EXPECT_EQ(dst.GetPixel(3, 0), untouched);
+            EXPECT_EQ(dst.GetPixel(1, 1), src.GetPixel(0, 0));
+            EXPECT_EQ(dst.GetPixel(3, 3), src.GetPixel(2, 2));
+            EXPECT_EQ(dst.GetPixel(2, 3), src.GetPixel(1, 2));
+            if (to == PixelFormat::Bgrx32 && from != PixelFormat::Bgrx32) {
+                EXPECT_EQ(*(dst.Pixel(1, 1) + 3), 0xAB);
+            }
+        }
+    }
+}
