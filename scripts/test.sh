@@ -24,7 +24,7 @@ cmake --build build-asan -j"$jobs"
 section "thread sanitizer"
 cmake -S . -B build-tsan -DVIMBARO_SANITIZE=thread -DVIMBARO_BENCH=OFF -DVIMBARO_DATA=OFF >/dev/null
 cmake --build build-tsan -j"$jobs"
-(cd build-tsan && TSAN_OPTIONS="halt_on_error=1" ctest --output-on-failure -j"$jobs")
+(cd build-tsan && TSAN_OPTIONS="halt_on_error=1 suppressions=$root/tests/tsan.supp" ctest --output-on-failure -j"$jobs")
 
 section "fuzzing (${fuzz_seconds} s per loader)"
 seeds=$(mktemp -d)
