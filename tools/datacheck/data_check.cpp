@@ -1,10 +1,9 @@
 #include "data_check.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <stdexcept>
 
+#include "media/load_correct_bitmap.h"
 #include "media/resource_catalog.h"
 #include "platform/bitmap.h"
 #include "platform/image_codec.h"
@@ -26,10 +25,11 @@ std::optional<std::vector<uint8_t>> ReadFile(const std::filesystem::path& path) 
     if (ec || size > MaxResourceBytes) {
         return std::vector<uint8_t>();  // present but unusable: reported as malformed
     }
-    std::ifstream file(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                               std::istreambuf_iterator<char>());
-    return bytes;
+    try {
+        return ReadWholeFile(path.string());
+    } catch (const FileReadError&) {
+        return std::vector<uint8_t>();  // there but unreadable: reported as malformed
+    }
 }
 
 // Bits per pixel from a BMP header that DecodeBmp has already accepted.
