@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libjpeg-dev
-  fonts-dejavu-core fluid-soundfont-gm
+  fonts-dejavu-core timgm6mb-soundfont
   xfonts-base  # the X fonts SDL's system message box draws its text with
   libcairo2-dev libpango1.0-dev librsvg2-dev libespeak-ng-dev espeak-ng-data nlohmann-json3-dev
 )

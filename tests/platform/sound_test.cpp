@@ -190,8 +190,9 @@ TEST(SoundFonts, EnvironmentFirstThenStandardPlaces) {
               "/usr/share/sounds/sf2/FluidR3_GM.sf2");
     EXPECT_EQ(platform::FindSoundFonts(nullptr, only("/usr/share/soundfonts/default.sf2")),
               "/usr/share/soundfonts/default.sf2");
+    // The small font wins over the distribution's default: it loads in a blink.
     EXPECT_EQ(platform::FindSoundFonts(nullptr, [](const std::string&) { return true; }),
-              "/usr/share/sounds/sf2/default-GM.sf2");
+              "/usr/share/sounds/sf2/TimGM6mb.sf2");
     EXPECT_EQ(platform::FindSoundFonts(nullptr, none), "");
 }
 
