@@ -1,5 +1,6 @@
 #include <SDL.h>
 
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -54,15 +55,47 @@ MouseButton TranslateButton(Uint8 button) {
     }
 }
 
+// How often and how far apart the window system is tried: an X server that has just started
+// or is resetting after its last client refuses connections for a moment.
+constexpr int kVideoAttempts = 10;
+constexpr Uint32 kVideoRetryMs = 200;
+
+// SDL's drivers that draw into memory only.
+bool IsInvisibleDriver(const char* name) {
+    return name != nullptr &&
+           (std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0);
+}
+
+// Opens SDL's video on the window system. When that does not answer, SDL quietly falls back
+// to a driver that shows nothing, and a program nobody can see would hold the single-copy
+// lock for ever; such a driver is taken only when SDL_VIDEODRIVER names it.
+void InitVideo() {
+    const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+    const bool driverRequested = requested != nullptr && *requested != '\0';
+    std::string failure;
+    for (int attempt = 1;; ++attempt) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+            failure = SDL_GetError();
+        } else if (driverRequested || !IsInvisibleDriver(SDL_GetCurrentVideoDriver())) {
+            return;
+        } else {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+            failure = "the window system does not answer";
+        }
+        if (attempt == kVideoAttempts) {
+            throw std::runtime_error("no display: " + failure);
+        }
+        SDL_Delay(kVideoRetryMs);
+    }
+}
+
 class SdlBackend final : public Backend {
   public:
     SdlBackend() {
         // The frame goes to the window surface: no GL context, quick to map, small.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-            throw std::runtime_error(std::string("no display: ") + SDL_GetError());
-        }
+        InitVideo();
         wakeEvent_ = SDL_RegisterEvents(1);
     }
 
