@@ -20,6 +20,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "scoped_env.h"
+
 namespace fs = std::filesystem;
 using platform::InstanceGuard;
 using platform::InstanceState;
@@ -97,21 +99,6 @@ class ChildProcess {
 
   private:
     pid_t pid_;
-};
-
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        value != nullptr ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedEnv() { old_ ? setenv(name_.c_str(), old_->c_str(), 1) : unsetenv(name_.c_str()); }
-
-  private:
-    std::string name_;
-    std::optional<std::string> old_;
 };
 
 }  // namespace

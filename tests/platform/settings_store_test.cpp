@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "fuzz_seed.h"
+#include "scoped_env.h"
 
 namespace fs = std::filesystem;
 using platform::SettingsStore;
@@ -59,32 +60,6 @@ class SettingsStoreTest : public ::testing::Test {
     }
 
     fs::path dir_;
-};
-
-// Sets or clears an environment variable for one scope.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        if (value != nullptr) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            setenv(name_.c_str(), old_->c_str(), 1);
-        } else {
-            unsetenv(name_.c_str());
-        }
-    }
-
-  private:
-    std::string name_;
-    std::optional<std::string> old_;
 };
 
 }  // namespace
