@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/form_background.h"
 #include "app/program_texts.h"
 #include "media/blend_masked.h"
 #include "media/cblad.h"
@@ -45,15 +46,8 @@ TfmAbout::~TfmAbout() = default;
 
 void TfmAbout::Build() {
     const ScreenGeometry& g = Geometry();
-    frame_.Reset(g.ScreenRect.Width(), g.ScreenRect.Height(), platform::PixelFormat::Bgr24);
-    scene_.Reset(g.ScreenRect.Width(), g.ScreenRect.Height(), platform::PixelFormat::Bgr24);
     const std::string size = SizeSuffix();
-    {
-        const platform::Bitmap background =
-            LoadJpegPicture(NativePath("Data\\Intf\\ab" + size + ".xji"));
-        frame_.CopyRect(g.LayoutRect, background, g.DesignRect);
-        scene_.CopyRect(g.LayoutRect, background, g.DesignRect);
-    }
+    LayFormBackground("Data\\Intf\\ab" + size + ".xji", frame_, scene_);
 
     exitButton_ = std::make_unique<CButton>(*this, nullptr, &A_Stop, "exit", g.MapY(729),
                                             g.MapX(1151), scene_, frame_);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/about_form.h"
+#include "app/form_background.h"
 #include "app/options_form.h"
 #include "app/program_texts.h"
 #include "app/splash_form.h"
@@ -11,7 +12,6 @@
 #include "controls/bitmap_control.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
-#include "media/load_correct_bitmap.h"
 #include "media/random.h"
 #include "media/screen_geometry.h"
 #include "platform/settings_store.h"
@@ -127,17 +127,7 @@ void TfmMain::BindActions() {
 }
 
 void TfmMain::Build() {
-    const ScreenGeometry& g = Geometry();
-    frameBitmap_.Reset(g.ScreenRect.Width(), g.ScreenRect.Height(), platform::PixelFormat::Bgr24);
-    sceneBitmap_.Reset(g.ScreenRect.Width(), g.ScreenRect.Height(), platform::PixelFormat::Bgr24);
-    frameBitmap_.Fill({0, 0, 0});
-    sceneBitmap_.Fill({0, 0, 0});
-    {
-        const platform::Bitmap background =
-            LoadJpegPicture(NativePath("Data\\Intf\\T" + SizeSuffix() + ".xji"));
-        frameBitmap_.CopyRect(g.LayoutRect, background, g.DesignRect);
-        sceneBitmap_.CopyRect(g.LayoutRect, background, g.DesignRect);
-    }
+    LayFormBackground("Data\\Intf\\T" + SizeSuffix() + ".xji", frameBitmap_, sceneBitmap_);
 
     auto makeButton = [this](const ItemPlace& item, platform::Action* action) {
         const Point at = Place(item.Left, item.Top, false);

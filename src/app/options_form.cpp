@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "app/form_background.h"
 #include "app/program_texts.h"
 #include "controls/bitmap_control.h"
 #include "media/cblad.h"
 #include "media/ctransbitmap.h"
 #include "media/data_paths.h"
-#include "media/load_correct_bitmap.h"
 #include "media/screen_geometry.h"
 
 namespace {
@@ -47,15 +47,7 @@ TfmOptions::TfmOptions(platform::Form* /*owner*/, CWybor* settings) : settings_(
 void TfmOptions::Build() {
     const ScreenGeometry& g = Geometry();
     const CWybor& s = *settings_;
-    frameBitmap_.Reset(g.ScreenRect.Width(), g.ScreenRect.Height(), platform::PixelFormat::Bgr24);
-    sceneBitmap_.Reset(g.ScreenRect.Width(), g.ScreenRect.Height(), platform::PixelFormat::Bgr24);
-
-    {
-        const platform::Bitmap background =
-            LoadJpegPicture(NativePath("Data\\Intf\\op" + SizeSuffix() + ".xji"));
-        frameBitmap_.CopyRect(g.LayoutRect, background, g.DesignRect);
-        sceneBitmap_.CopyRect(g.LayoutRect, background, g.DesignRect);
-    }
+    LayFormBackground("Data\\Intf\\op" + SizeSuffix() + ".xji", frameBitmap_, sceneBitmap_);
 
     const std::string layout = LayoutSuffix();
     const CTransBitmap heading = LoadButtonLook("opskanowanie" + layout);
