@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "media/screen_geometry.h"
+
 namespace datagen {
 
 namespace {
@@ -126,12 +128,14 @@ Look StateOf(ControlKind kind, const std::vector<std::string_view>& state) {
 }  // namespace
 
 int ToLayout(int design, int layout) {
+    // The program's own mapping, on the screen each layout is made for.
+    static const ScreenGeometry big = SelectScreenMode(1280, 960);
+    static const ScreenGeometry small = SelectScreenMode(1024, 768);
     if (layout == BigLayout) {
-        return design;
+        return big.MapLength(design);
     }
     if (layout == SmallLayout) {
-        // Integer form of truncate(0.8 x design), exact for every integer.
-        return design * 4 / 5;
+        return small.MapLength(design);
     }
     throw std::runtime_error("layout " + std::to_string(layout) + " is neither 1 nor 4");
 }
