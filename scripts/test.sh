@@ -12,6 +12,11 @@ bash scripts/setup.sh --for-tests
 
 section() { printf '\n=== %s ===\n' "$1"; }
 
+section "the play build needs no test packages"
+play_check=$(mktemp -d)
+bash scripts/setup.sh --check-play-configure "$play_check"
+rm -rf "$play_check"
+
 section "unit and session tests"
 (cd build && ctest --output-on-failure -j"$jobs")
 

@@ -35,12 +35,18 @@ check() {  # check NAME CONDITION...
 
 start_x() {  # start_x WIDTHxHEIGHT
   stop_x
-  export DISPLAY=:97
+  # Xvfb picks a free display number itself and writes it to the file once it is ready.
   # -noreset: the server stays up when xdpyinfo, its first client, leaves
-  Xvfb "$DISPLAY" -screen 0 "${1}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
+  local number_file="$work/display-number"
+  : >"$number_file"
+  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$number_file" \
+    >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && return 0
+    if [ -s "$number_file" ]; then
+      export DISPLAY=":$(head -n 1 "$number_file")"
+      xdpyinfo >/dev/null 2>&1 && return 0
+    fi
     sleep 0.1
   done
   echo "Xvfb did not start"
