@@ -1,5 +1,6 @@
 #include "app/options_form.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/form_background.h"
@@ -85,8 +86,10 @@ void TfmOptions::Build() {
         g.MapLength(253), g.MapLength(46), g.MapLength(23), Beyond(oneSwitch_->Bounds().Top, 10),
         Beyond(oneSwitch_->Bounds().Right, 20), sceneBitmap_, frameBitmap_);
     slider_->SetEnabled(scanning && s.ScanFlag(ScanOneSwitch));
+    slider_->SetLowestPercent(LowestPercent());
     slider_->SetPercent(PercentForScanTime(s.scanTime));
     slider_->Redraw();
+    storedTimePercent_ = slider_->GetPercent();
 
     twoSwitches_ = std::make_unique<CButtonCheck>(
         *this, true, &A_CSk_2prz, scanning, s.ScanFlag(ScanTwoSwitches), "opsk2p",
@@ -98,9 +101,25 @@ int32_t TfmOptions::PercentForScanTime(int32_t scanTime) {
     return static_cast<int32_t>(scanTime / static_cast<long double>(StepSeconds) * 0.001L);
 }
 
+namespace {
+
+int32_t MsForPercent(int32_t percent) {
+    return static_cast<int32_t>(percent * static_cast<long double>(TfmOptions::StepSeconds) *
+                                1000.0L);
+}
+
+}  // namespace
+
 int32_t TfmOptions::ScanTimeForPercent(int32_t percent) {
-    const auto ms = static_cast<int32_t>(percent * static_cast<long double>(StepSeconds) * 1000.0L);
-    return ms < ScanTimeMin ? ScanTimeMin : ms;
+    return std::max(MsForPercent(percent), ScanTimeMin);
+}
+
+int32_t TfmOptions::LowestPercent() {
+    int32_t percent = 0;
+    while (MsForPercent(percent) < ScanTimeMin) {
+        ++percent;
+    }
+    return percent;
 }
 
 void TfmOptions::EnableScanChecks(bool enabled) {
@@ -204,7 +223,14 @@ void TfmOptions::A_CSk_wewExecute() {
 }
 
 void TfmOptions::VolumeTrackBarActionExecute() {
-    settings_->scanTime = ScanTimeForPercent(slider_->GetPercent());
+    // The knob shows the stored time only to a whole percent (1500 ms reads 28 %): unless it
+    // was moved to another reading, the stored time stays exactly as it was.
+    const int32_t percent = slider_->GetPercent();
+    if (percent == storedTimePercent_) {
+        return;
+    }
+    settings_->scanTime = ScanTimeForPercent(percent);
+    storedTimePercent_ = percent;
 }
 
 void TfmOptions::Paint(platform::FormCanvas& canvas) {

@@ -41,9 +41,11 @@ class TfmOptions : public platform::Form {
     void OnKeyDown(platform::Key key, char32_t ch) override;
 
     // The slider's percent for a step time in ms, and the step time a percent stands for
-    // (never 0, which would make one-switch scanning spin).
+    // (never below ScanTimeMin: a faster highlight could not be followed).
     static int32_t PercentForScanTime(int32_t scanTime);
     static int32_t ScanTimeForPercent(int32_t percent);
+    // The lowest percent the knob may show: the first that stands for ScanTimeMin or more.
+    static int32_t LowestPercent();
 
     const CButton& ExitButton() const { return *exitButton_; }
     const CButtonCheck& ScanOffCheck() const { return *scanOff_; }
@@ -61,6 +63,8 @@ class TfmOptions : public platform::Form {
     void EnableScanChecks(bool enabled);
 
     CWybor* settings_;
+    // What the knob read when the stored step time was last set or taken from it.
+    int32_t storedTimePercent_ = 0;
 
     platform::Action A_Stop;
     platform::Action A_CSk_1prz;

@@ -5,6 +5,7 @@
 #include "media/picture_library.h"
 #include "media/screen_geometry.h"
 #include "platform/application.h"
+#include "platform/text.h"
 
 std::string LayoutSuffix() {
     return Geometry().ScreenMode >= 3 ? "_maxi" : "_mini";
@@ -25,6 +26,25 @@ void DrawLook(const CTransBitmap& look, platform::Bitmap& frame, const platform:
     }
     BlendMasked(frame, x, y, *look.Colour(), *look.Mask(), {0, 0, look.Width(), look.Height()},
                 scene, x, y, 255);
+}
+
+platform::Rect DrawTextLine(platform::Bitmap& frame, const platform::Bitmap& scene,
+                            const std::string& utf8, int cellHeight, platform::Color colour, int x,
+                            int y) {
+    const platform::TextImage text = platform::RenderText(utf8, cellHeight, true, colour);
+    if (text.Colour.Empty()) {
+        return {};
+    }
+    const int left = x - text.Colour.Width() / 2;
+    BlendMasked(frame, left, y, text.Colour, text.Mask,
+                {0, 0, text.Colour.Width(), text.Colour.Height()}, scene, left, y, 255);
+    return platform::Rect::FromSize(left, y, text.Colour.Width(), text.Colour.Height())
+        .Intersect(frame.Bounds());
+}
+
+void RestoreScene(platform::Bitmap& frame, const platform::Bitmap& scene,
+                  const platform::Rect& place) {
+    frame.CopyRect(place, scene, place);
 }
 
 CBitmapControl::CBitmapControl(platform::Form& owner, platform::Bitmap& sceneBitmap,

@@ -25,6 +25,16 @@ CTransBitmap LoadButtonLook(const std::string& base);
 void DrawLook(const CTransBitmap& look, platform::Bitmap& frame, const platform::Bitmap& scene,
               int x, int y);
 
+// Draws one line of UTF-8 text, cellHeight pixels high, into frame composed over scene, its
+// top edge at y and centred on x. Returns where it stands: empty when no font is installed.
+platform::Rect DrawTextLine(platform::Bitmap& frame, const platform::Bitmap& scene,
+                            const std::string& utf8, int cellHeight, platform::Color colour, int x,
+                            int y);
+
+// Puts the scene back into frame over place: takes away what was drawn there.
+void RestoreScene(platform::Bitmap& frame, const platform::Bitmap& scene,
+                  const platform::Rect& place);
+
 // What the bitmap buttons and the slider share: a windowless control whose own picture
 // stays empty; it draws its looks into the owner's frame bitmap, composed over the owner's
 // scene bitmap. Both bitmaps belong to the owner and must outlive the control.

@@ -6,10 +6,28 @@
 
 #include "media/blend_masked.h"
 #include "media/cblad.h"
+#include "media/screen_geometry.h"
 
 using platform::MouseButton;
 using platform::MouseEvent;
 using platform::Rect;
+
+namespace {
+
+// The percent a knob position reads: the quotient rounded to single precision absorbs the
+// error of the double one, so 29 of 100 reads 29.
+int32_t PercentAt(int32_t position, int32_t length) {
+    const float percent = static_cast<float>(static_cast<double>(position) / length * 100.0);
+    return static_cast<int32_t>(percent);
+}
+
+// The readout's letters: a dark blue that stands out on the light page, about a third of the
+// large layout's check-button height.
+constexpr platform::Color ReadoutInk{0x15, 0x65, 0xC0};
+constexpr double ReadoutCellHeight = 26.0;
+constexpr double ReadoutGap = 4.0;
+
+}  // namespace
 
 CTrackBar::CTrackBar(platform::Form& owner, platform::Action* action, AddDirtyRectFn invalidate,
                      const std::string& unitText, const std::string& name, float step,
@@ -42,28 +60,60 @@ CTrackBar::CTrackBar(platform::Form& owner, platform::Action* action, AddDirtyRe
     travel_ = length;
     SetBounds(Rect::FromSize(left, top, trackLook_.Width(), trackLook_.Height()));
 
+    OnMouseEnter = [this](MouseEvent&) {
+        hovered_ = true;
+        UpdateReadout();
+    };
+    OnMouseLeave = [this](MouseEvent&) {
+        hovered_ = false;
+        UpdateReadout();
+    };
     OnMouseMove = [this](MouseEvent& e) { MouseMove(e); };
     OnMouseDown = [this](MouseEvent& e) { MouseDown(e); };
     OnMouseUp = [this](MouseEvent& e) { MouseUp(e); };
 }
 
 int32_t CTrackBar::GetPercent() const {
-    // Single precision absorbs the error of the double quotient, so 29 of 100 reads 29.
-    const float percent = static_cast<float>(static_cast<double>(knobPosition_) / length_ * 100.0);
-    return static_cast<int32_t>(percent);
+    return PercentAt(knobPosition_, length_);
 }
 
 void CTrackBar::SetPercent(int32_t p) {
     const double position = p * 0.01 * length_;
     // Values beyond 0...100 (an edited settings record) leave the knob at an end of the track.
-    knobPosition_ = static_cast<int32_t>(std::clamp(position, 0.0, static_cast<double>(travel_)));
+    knobPosition_ =
+        std::clamp(static_cast<int32_t>(std::clamp(position, 0.0, static_cast<double>(travel_))),
+                   LowestPosition(), travel_);
     RenewHint();
+}
+
+void CTrackBar::SetLowestPercent(int32_t p) {
+    lowestPercent_ = std::clamp(p, 0, 100);
+    if (knobPosition_ < LowestPosition()) {
+        knobPosition_ = LowestPosition();
+        RenewHint();
+    }
+}
+
+int32_t CTrackBar::LowestPosition() const {
+    // Both conversions truncate, so the place p % puts the knob may read one less: step on
+    // to the first place that reads p.
+    auto position = static_cast<int32_t>(lowestPercent_ * 0.01 * length_);
+    while (position < travel_ && PercentAt(position, length_) < lowestPercent_) {
+        ++position;
+    }
+    return std::min(position, travel_);
 }
 
 void CTrackBar::SetEnabled(bool enabled) {
     platform::Control::SetEnabled(enabled);
+    if (!enabled) {
+        // A disabled slider gets no mouse messages, so nothing would take the readout away.
+        hovered_ = false;
+        dragging_ = false;
+    }
     if (looksLoaded_) {
         DrawState();
+        UpdateReadout();
     }
 }
 
@@ -122,11 +172,12 @@ void CTrackBar::MouseMove(MouseEvent& e) {
     if (!dragging_) {
         return;
     }
-    knobPosition_ = std::clamp(x - trackStart_ - grabOffset_, 0, travel_);
+    knobPosition_ = std::clamp(x - trackStart_ - grabOffset_, LowestPosition(), travel_);
     DrawState();
     Report();
-    Parent().Repaint();
     RenewHint();
+    UpdateReadout();
+    Parent().Repaint();
 }
 
 void CTrackBar::MouseDown(MouseEvent& e) {
@@ -134,6 +185,7 @@ void CTrackBar::MouseDown(MouseEvent& e) {
         return;
     }
     dragging_ = true;
+    UpdateReadout();
     const int32_t x = static_cast<int16_t>(e.X);
     // A press beside the knob keeps the previous grab offset.
     if (OnKnob(x, e.Y)) {
@@ -148,5 +200,38 @@ void CTrackBar::MouseUp(MouseEvent& e) {
     dragging_ = false;
     if (action_ != nullptr) {
         action_->Execute();
+    }
+    UpdateReadout();
+}
+
+std::string CTrackBar::ReadoutText() const {
+    std::string number = hint_.substr(0, hint_.find(' '));
+    std::replace(number.begin(), number.end(), '.', ',');
+    return number + unitText_;
+}
+
+void CTrackBar::UpdateReadout() {
+    const Rect old = readoutPlace_;
+    EraseReadout();
+    if (Enabled() && Visible() && (hovered_ || dragging_)) {
+        const ScreenGeometry& g = Geometry();
+        const Rect knob = KnobRect();
+        readoutPlace_ = DrawTextLine(
+            FrameBitmap(), SceneBitmap(), ReadoutText(), g.MapLength(ReadoutCellHeight), ReadoutInk,
+            (knob.Left + knob.Right) / 2, Bounds().Bottom + g.MapLength(ReadoutGap));
+    }
+    const Rect changed = old.Union(readoutPlace_);
+    if (!changed.IsEmpty()) {
+        if (invalidate_) {
+            invalidate_(changed);
+        }
+        Parent().Invalidate(changed);
+    }
+}
+
+void CTrackBar::EraseReadout() {
+    if (!readoutPlace_.IsEmpty()) {
+        RestoreScene(FrameBitmap(), SceneBitmap(), readoutPlace_);
+        readoutPlace_ = {};
     }
 }

@@ -38,6 +38,9 @@ class CTrackBar : public CBitmapControl {
     // Knob position = truncate(p x 0.01 x length), kept on the track; renews the tooltip.
     // Draws nothing: the owner calls Redraw.
     virtual void SetPercent(int32_t p);
+    // Keeps the knob where it reads at least p %, so that a value the owner would not take
+    // cannot be shown. The knob moves there if it stands lower.
+    void SetLowestPercent(int32_t p);
 
     // Sets the enabled state and, once the looks are loaded, draws the looks of that state.
     // Owners use this instead of the plain enabled property.
@@ -49,6 +52,12 @@ class CTrackBar : public CBitmapControl {
     // space and the unit text; empty until the first SetPercent or drag.
     const std::string& Hint() const { return hint_; }
     bool ShowHint() const { return showHint_; }
+    // While the pointer is over the slider or drags its knob, the value stands in words
+    // below the track (a decimal comma, as Polish writes it); otherwise nothing is there.
+    bool ReadoutShown() const { return !readoutPlace_.IsEmpty(); }
+    // Where the readout stands, or an empty rectangle.
+    const platform::Rect& ReadoutPlace() const { return readoutPlace_; }
+    std::string ReadoutText() const;
 
     int32_t KnobPosition() const { return knobPosition_; }
     int32_t Travel() const { return travel_; }
@@ -74,6 +83,11 @@ class CTrackBar : public CBitmapControl {
     void MouseMove(platform::MouseEvent& e);
     void MouseDown(platform::MouseEvent& e);
     void MouseUp(platform::MouseEvent& e);
+    // Draws the readout when it should stand and it is not there or out of date, and
+    // takes it away when it should not.
+    void UpdateReadout();
+    void EraseReadout();
+    int32_t LowestPosition() const;
 
     CTransBitmap trackLook_;
     CTransBitmap knobLook_;
@@ -87,6 +101,9 @@ class CTrackBar : public CBitmapControl {
     int32_t knobHeight_ = 0;
     int32_t grabOffset_ = 0;
     bool dragging_ = false;
+    bool hovered_ = false;
+    int32_t lowestPercent_ = 0;
+    platform::Rect readoutPlace_;
     bool looksLoaded_ = false;
     bool showHint_ = false;
     std::string unitText_;

@@ -1,5 +1,6 @@
 #include "game/cwybor.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -59,15 +60,16 @@ std::optional<std::int8_t> CheckScan(std::uint32_t v) {
     return static_cast<std::int8_t>(v);
 }
 
-// The stored word is a signed 32-bit time. Longer than the slider's full scale is taken as
-// "slow" and clamped to it, so the knob stays on its track; zero or negative is no time at all
-// and takes the default.
+// The stored word is a signed 32-bit time. Zero or negative is no time at all and takes the
+// default; anything else is brought within the times the program takes (a step faster than
+// the floor could not be followed, one longer than the slider's full scale would leave the
+// knob off its track).
 std::optional<std::int32_t> CheckScanTime(std::uint32_t v) {
     const auto ms = static_cast<std::int32_t>(v);
-    if (ms < ScanTimeMin) {
+    if (ms <= 0) {
         return std::nullopt;
     }
-    return ms > ScanTimeMax ? ScanTimeMax : ms;
+    return std::clamp(ms, ScanTimeMin, ScanTimeMax);
 }
 
 // Reads one value into field. Returns true when the value was missing (or not a number) and

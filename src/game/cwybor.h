@@ -19,8 +19,11 @@ inline constexpr int ScanTwoSwitches = 4;
 inline constexpr int ScanExternalCycle = 8;
 inline constexpr int ScanInternalCycle = 16;
 
-// The scan times the options slider can show: 0 ... 100 % at 50 ms per percent, and never 0.
-inline constexpr std::int32_t ScanTimeMin = 1;
+// The scan times the program takes. The options slider runs 0 ... 100 % at 50 ms per percent,
+// but a switch user must see the highlight arrive and have time to press before it moves on:
+// a child with a motor disability needs about half a second at the very least (a healthy
+// adult's simple reaction alone takes a quarter of a second), so no step is shorter.
+inline constexpr std::int32_t ScanTimeMin = 500;
 inline constexpr std::int32_t ScanTimeMax = 5000;
 
 // Every choice the user makes, kept and passed by value: the main menu owns the live copy,

@@ -326,8 +326,9 @@ TEST_P(OptionsFormTest, ReleasingTheSliderStoresTheStepTime) {
         int dragTo;  // screen column
         int32_t expected;
     };
-    const Case cases[] = {{"release without moving", false, 0, 1400},
-                          {"left end", true, -300, 1},
+    // A release without a move keeps the stored time, though the knob reads 1.4 s for it.
+    const Case cases[] = {{"release without moving", false, 0, 1500},
+                          {"left end: the floor, not faster", true, -300, ScanTimeMin},
                           {"right end", true, 5000, 5000}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -344,6 +345,92 @@ TEST_P(OptionsFormTest, ReleasingTheSliderStoresTheStepTime) {
         EXPECT_EQ(settings_.scanTime, c.expected);
         EXPECT_EQ(settings_.scan, ScanOneSwitch | ScanExternalCycle);
     }
+}
+
+TEST_P(OptionsFormSessionTest, TouchingTheKnobWithoutMovingItKeepsTheStoredTime) {
+    for (int32_t stored : {1500, 1450, 520, 5000}) {
+        SCOPED_TRACE(stored);
+        settings_ = CWybor{};
+        settings_.scan = ScanOneSwitch | ScanExternalCycle;
+        settings_.scanTime = stored;
+        Open();
+        const Point knob = Centre(options_->StepTimeSlider().KnobRect());
+        for (int i = 0; i < 10; ++i) {
+            h_.headless->Click(knob.X, knob.Y);
+            h_.app->ProcessMessages();
+        }
+        EXPECT_EQ(settings_.scanTime, stored);
+        // A move to another reading stores what the knob shows, and going back to the
+        // first reading stores that reading's time.
+        DragKnobTo(stored < 3000 ? knob.X + 40 : knob.X - 40);
+        const int32_t moved =
+            TfmOptions::ScanTimeForPercent(options_->StepTimeSlider().GetPercent());
+        EXPECT_NE(moved, stored);
+        EXPECT_EQ(settings_.scanTime, moved);
+    }
+}
+
+TEST_P(OptionsFormSessionTest, TheKnobStopsAtTheFloor) {
+    settings_.scan = ScanOneSwitch | ScanExternalCycle;
+    Open();
+    const CTrackBar& slider = options_->StepTimeSlider();
+    DragKnobTo(slider.Bounds().Left - 100);
+    EXPECT_EQ(slider.GetPercent(), TfmOptions::LowestPercent());
+    EXPECT_EQ(slider.Hint(), "0.5  s");
+    EXPECT_EQ(settings_.scanTime, ScanTimeMin);
+}
+
+TEST_P(OptionsFormSessionTest, TheValueStandsBelowTheTrackWhileThePointerIsOnTheSlider) {
+    settings_.scan = ScanOneSwitch | ScanExternalCycle;
+    Open();
+    const CTrackBar& slider = options_->StepTimeSlider();
+    // Right of the two-switches option, which stands below the slider's left end.
+    const Rect below = Rect::FromSize(slider.Bounds().Left, slider.Bounds().Bottom,
+                                      slider.Bounds().Width() + 60, 40);
+    auto pixels = [&] {
+        std::vector<Color> v;
+        for (int y = below.Top; y < below.Bottom; ++y) {
+            for (int x = below.Left; x < below.Right; ++x) {
+                v.push_back(ScreenAt({x, y}));
+            }
+        }
+        return v;
+    };
+    const std::vector<Color> page = pixels();
+    auto differs = [&] {
+        const std::vector<Color> now = pixels();
+        int n = 0;
+        for (size_t i = 0; i < now.size(); ++i) {
+            n += now[i] != page[i] ? 1 : 0;
+        }
+        return n;
+    };
+    EXPECT_FALSE(slider.ReadoutShown());
+    EXPECT_EQ(differs(), 0);
+
+    const Point knob = Centre(slider.KnobRect());
+    Move(knob.X, knob.Y);
+    EXPECT_TRUE(slider.ReadoutShown());
+    EXPECT_EQ(slider.ReadoutText(), "1,4 s");
+    EXPECT_GT(differs(), 20);
+    EXPECT_TRUE(below.Intersect(slider.ReadoutPlace()) == slider.ReadoutPlace());
+
+    // Dragging far off the slider keeps it up and current; letting go there takes it away.
+    Down(knob.X, knob.Y);
+    Move(slider.Bounds().Right + 200, knob.Y);
+    EXPECT_TRUE(slider.ReadoutShown());
+    EXPECT_EQ(slider.ReadoutText(), "5 s");
+    Up(slider.Bounds().Right + 200, knob.Y);
+    EXPECT_FALSE(slider.ReadoutShown());
+    EXPECT_EQ(differs(), 0);
+
+    // The pointer back over the slider shows it again; leaving takes it away.
+    Move(Centre(slider.KnobRect()).X, knob.Y);
+    EXPECT_TRUE(slider.ReadoutShown());
+    ClickOn("opsk2p");
+    EXPECT_FALSE(slider.Enabled());
+    EXPECT_FALSE(slider.ReadoutShown());
+    EXPECT_EQ(differs(), 0);
 }
 
 TEST_P(OptionsFormSessionTest, SliderFollowsTheSwitchChoice) {
@@ -459,8 +546,11 @@ TEST(OptionsFormArithmetic, StepTimeAndPercentTruncateTheSinglePrecisionStep) {
     for (const Case& c : toPercent) {
         EXPECT_EQ(TfmOptions::PercentForScanTime(c.ms), c.percent) << c.ms << " ms";
     }
-    const Case toMs[] = {{1400, 28}, {1, 0}, {50, 1}, {5000, 100}, {1450, 29}};
+    // Below the floor every reading stores the floor.
+    const Case toMs[] = {{1400, 28}, {ScanTimeMin, 0}, {ScanTimeMin, 1}, {ScanTimeMin, 9},
+                         {500, 10},  {550, 11},        {5000, 100},      {1450, 29}};
     for (const Case& c : toMs) {
         EXPECT_EQ(TfmOptions::ScanTimeForPercent(c.percent), c.ms) << c.percent << " %";
     }
+    EXPECT_EQ(TfmOptions::LowestPercent(), 10);
 }

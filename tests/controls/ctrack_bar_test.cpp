@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -174,10 +176,12 @@ TEST_F(CTrackBarTest, DraggingFarBeyondEitherEndStopsAtTheEndsAndReleaseRunsTheA
     EXPECT_EQ(slider.Hint(), "0  s");
     EXPECT_EQ(ScreenAt(KnobX(0), kKnobY), kKnob);
     EXPECT_EQ(ScreenAt(KnobX(73), kKnobY), kTrack);
-    // Reported by the move and again by the form's paint.
+    // Reported by the move and again by the form's paint; the value shown below the track
+    // while dragging reports its own place.
     ASSERT_FALSE(dirty_.empty());
+    EXPECT_NE(std::find(dirty_.begin(), dirty_.end(), slider.Bounds()), dirty_.end());
     for (const Rect& r : dirty_) {
-        EXPECT_EQ(r, slider.Bounds());
+        EXPECT_TRUE(r == slider.Bounds() || r.Top >= slider.Bounds().Bottom) << r.Top;
     }
     EXPECT_EQ(form_.Repaints, repaints + 1);
 

@@ -97,7 +97,9 @@ const LoadCase LoadCases[] = {
     {"scan with the sign bit of the byte", "scan=141\n", Defaults},
     {"scanning on, one switch, internal cycle", "scan=18\n", Record(1, 1, 4, 18, 1500)},
     {"scanning off, one switch, internal cycle", "scan=19\n", Record(1, 1, 4, 19, 1500)},
-    {"scan time at its least", "scanTime=1\n", Record(1, 1, 4, 13, 1)},
+    {"scan time too fast to follow", "scanTime=1\n", Record(1, 1, 4, 13, 500)},
+    {"scan time just under the floor", "scanTime=499\n", Record(1, 1, 4, 13, 500)},
+    {"scan time at the floor", "scanTime=500\n", Record(1, 1, 4, 13, 500)},
     {"scan time zero", "scanTime=0\n", Defaults},
     {"scan time negative as a stored word", "scanTime=4294967295\n", Defaults},
     {"scan time past the signed range", "scanTime=2147483648\n", Defaults},
@@ -162,10 +164,10 @@ TEST(CWybor, MissingValueKeepsTheFieldsCurrentValue) {
 TEST_F(CWyborTest, StoredRecordsLoadBackEqual) {
     const CWybor records[] = {
         Defaults,
-        Record(4, 8, 0, 18, 1),
+        Record(4, 8, 0, 18, 500),
         Record(2, 2, 7, 11, 5000),
         Record(1, 4, 3, 20, 1400),
-        Record(4, 1, 5, 21, 50),
+        Record(4, 1, 5, 21, 550),
     };
     for (const CWybor& w : records) {
         SCOPED_TRACE(::testing::PrintToString(w));
