@@ -49,7 +49,7 @@ void TfmAbout::Build() {
     const std::string size = SizeSuffix();
     LayFormBackground("Data\\Intf\\ab" + size + ".xji", frame_, scene_);
 
-    exitButton_ = std::make_unique<CButton>(*this, nullptr, &A_Stop, "exit", g.MapY(729),
+    exitButton_ = std::make_unique<CButton>(*this, nullptr, &A_Stop, "powrot", g.MapY(729),
                                             g.MapX(1151), scene_, frame_);
     pageToggle_ = std::make_unique<CButtonCheck>(*this, false, &A_Autorzy, true, false, "jakgrac",
                                                  g.MapY(50), g.MapX(520), scene_, frame_);

@@ -1,6 +1,7 @@
 #include "app/options_form.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "app/form_background.h"
@@ -77,7 +78,7 @@ void TfmOptions::Build() {
     DrawLook(stepTimeLabel, frameBitmap_, sceneBitmap_, Beyond(externalCycle_->Bounds().Right, 10),
              Beyond(externalCycle_->Bounds().Top, 5));
 
-    exitButton_ = std::make_unique<CButton>(*this, AddDirtyRectFn{}, &A_Stop, "exit", g.MapY(729),
+    exitButton_ = std::make_unique<CButton>(*this, AddDirtyRectFn{}, &A_Stop, "powrot", g.MapY(729),
                                             g.MapX(1151), sceneBitmap_, frameBitmap_);
 
     // The form repaints itself whole, so the slider reports nothing.
@@ -94,6 +95,8 @@ void TfmOptions::Build() {
     twoSwitches_ = std::make_unique<CButtonCheck>(
         *this, true, &A_CSk_2prz, scanning, s.ScanFlag(ScanTwoSwitches), "opsk2p",
         Beyond(slider_->Bounds().Bottom, 10), left, sceneBitmap_, frameBitmap_);
+
+    tester_ = std::make_unique<SwitchTester>(*this, frameBitmap_, sceneBitmap_);
 }
 
 int32_t TfmOptions::PercentForScanTime(int32_t scanTime) {
@@ -238,8 +241,57 @@ void TfmOptions::Paint(platform::FormCanvas& canvas) {
     canvas.CopyRect(screen, frameBitmap_, screen);
 }
 
-void TfmOptions::OnKeyDown(platform::Key key, char32_t) {
+namespace {
+
+// The switch a key or a mouse button stands for, as in a series: K or the left button
+// selects, L or the right button steps.
+std::optional<SwitchTester::Switch> SwitchOfKey(platform::Key key, char32_t ch) {
+    if (key != platform::Key::Char) {
+        return std::nullopt;
+    }
+    if (ch == U'k') {
+        return SwitchTester::Switch::Select;
+    }
+    if (ch == U'l') {
+        return SwitchTester::Switch::Step;
+    }
+    return std::nullopt;
+}
+
+std::optional<SwitchTester::Switch> SwitchOfButton(platform::MouseButton button) {
+    if (button == platform::MouseButton::Left) {
+        return SwitchTester::Switch::Select;
+    }
+    if (button == platform::MouseButton::Right) {
+        return SwitchTester::Switch::Step;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void TfmOptions::OnKeyDown(platform::Key key, char32_t ch) {
     if (key == platform::Key::Escape) {
         Close();
+    } else if (const auto which = SwitchOfKey(key, ch)) {
+        tester_->Press(*which, SwitchTester::Key);
+    }
+}
+
+void TfmOptions::OnKeyUp(platform::Key key, char32_t ch) {
+    if (const auto which = SwitchOfKey(key, ch)) {
+        tester_->Release(*which, SwitchTester::Key);
+    }
+}
+
+void TfmOptions::OnMouseDown(platform::MouseEvent& e) {
+    if (const auto which = SwitchOfButton(e.Button)) {
+        tester_->Press(*which, SwitchTester::Mouse);
+    }
+}
+
+void TfmOptions::OnMouseUp(platform::MouseEvent& e) {
+    if (const auto which = SwitchOfButton(e.Button)) {
+        tester_->Release(*which, SwitchTester::Mouse);
     }
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/switch_tester.h"
 #include "controls/cbutton.h"
 #include "controls/cbutton_check.h"
 #include "controls/ctrack_bar.h"
@@ -39,6 +40,10 @@ class TfmOptions : public platform::Form {
 
     void Paint(platform::FormCanvas& canvas) override;
     void OnKeyDown(platform::Key key, char32_t ch) override;
+    void OnKeyUp(platform::Key key, char32_t ch) override;
+    // Buttons pressed and released where no control is light the switch tester.
+    void OnMouseDown(platform::MouseEvent& e) override;
+    void OnMouseUp(platform::MouseEvent& e) override;
 
     // The slider's percent for a step time in ms, and the step time a percent stands for
     // (never below ScanTimeMin: a faster highlight could not be followed).
@@ -56,6 +61,7 @@ class TfmOptions : public platform::Form {
     const CButtonCheck& TwoSwitchesCheck() const { return *twoSwitches_; }
     const CTrackBar& StepTimeSlider() const { return *slider_; }
     const platform::Bitmap& FrameBitmap() const { return frameBitmap_; }
+    const SwitchTester& Tester() const { return *tester_; }
 
   private:
     void Build();
@@ -87,4 +93,5 @@ class TfmOptions : public platform::Form {
     std::unique_ptr<CTrackBar> slider_;
     std::unique_ptr<CButtonCheck> scanOn_;
     std::unique_ptr<CButtonCheck> scanOff_;
+    std::unique_ptr<SwitchTester> tester_;
 };

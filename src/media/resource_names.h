@@ -92,8 +92,8 @@ inline constexpr std::array<std::string_view, 23> InstructionNames{
 
 // Push buttons (name + state + size suffix + pair suffix) and their four looks: hover,
 // normal, pressed, disabled.
-inline constexpr std::array<std::string_view, 8> PushButtonNames{
-    "start", "options", "info", "exit", "dalej", "wstecz", "pomoc", "stop"};
+inline constexpr std::array<std::string_view, 9> PushButtonNames{
+    "start", "options", "info", "exit", "powrot", "dalej", "wstecz", "pomoc", "stop"};
 inline constexpr std::array<std::string_view, 4> PushButtonLooks{"_a", "_d", "_c", "_na"};
 
 // Check buttons (name + layout suffix + state + pair suffix). Four-look buttons follow

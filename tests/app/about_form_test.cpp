@@ -296,8 +296,8 @@ TEST_F(AboutFormLargeTest, EscAndTheExitButtonCloseItAndBringTheMenuBackAtItsPla
 
 TEST_F(AboutFormLargeTest, AnyMissingPictureLeavesWithResourceMissingAndNothingShown) {
     const char* const files[] = {
-        "Intf/ab_b.xji",    "Lib/BUTT/exit_na_b_B.xbi", "Lib/BUTT/jakgrac_maxi_A_NC_W.xbi",
-        "Intf/abo_b_b.xbi", "Intf/abo_w_b.xbi",         "Intf/hp_b_b.xbi",
+        "Intf/ab_b.xji",    "Lib/BUTT/powrot_na_b_B.xbi", "Lib/BUTT/jakgrac_maxi_A_NC_W.xbi",
+        "Intf/abo_b_b.xbi", "Intf/abo_w_b.xbi",           "Intf/hp_b_b.xbi",
         "Intf/hp_w_b.xbi",
     };
     for (const char* file : files) {

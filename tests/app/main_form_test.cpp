@@ -443,6 +443,9 @@ TEST(MainMenu, TheOptionsFormEditsTheMenusOwnRecord) {
     WriteLook(dir, "Data", "track_maxi_nas", 300, 60, {5, 5, 5});
     WriteLook(dir, "Data", "track_maxi_ap", 20, 30, {6, 6, 6});
     WriteLook(dir, "Data", "track_maxi_nap", 20, 30, {7, 7, 7});
+    for (const char* look : {"_a_b", "_d_b", "_c_b", "_na_b"}) {
+        WriteLook(dir, "Data", std::string("powrot") + look, 100, 50, {8, 8, 8});
+    }
     TfmMain menu;
     menu.Show();
     ASSERT_TRUE(menu.Settings().ScanFlag(ScanOff));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -13,6 +14,7 @@
 #include "game/cwybor.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
+#include "media/screen_geometry.h"
 #include "platform/timer.h"
 
 using platform::Color;
@@ -103,7 +105,7 @@ class OptionsFormTest : public ::testing::WithParamInterface<Layout>, public Con
             WriteLook(name + m + "_NA_NC", l.size.check.X, l.size.check.Y, kOffDisabled);
         }
         for (const char* state : {"_a", "_d", "_c", "_na"}) {
-            WriteLook(std::string("exit") + state + l.sizeSuffix, l.size.exit.X, l.size.exit.Y,
+            WriteLook(std::string("powrot") + state + l.sizeSuffix, l.size.exit.X, l.size.exit.Y,
                       kExit);
         }
         WriteLook("track" + m + "_as", l.size.track.X, l.size.track.Y, kTrack);
@@ -433,6 +435,68 @@ TEST_P(OptionsFormSessionTest, TheValueStandsBelowTheTrackWhileThePointerIsOnThe
     EXPECT_EQ(differs(), 0);
 }
 
+TEST_P(OptionsFormSessionTest, HeldSwitchesLightTheirLamps) {
+    using Switch = SwitchTester::Switch;
+    Open();
+    const SwitchTester& tester = options_->Tester();
+    auto centre = [&](Switch which) { return Centre(tester.LampPlace(which)); };
+    const Color selectDark = ScreenAt(centre(Switch::Select));
+    const Color stepDark = ScreenAt(centre(Switch::Step));
+    auto key = [&](platform::InputEvent::Type type, char32_t ch) {
+        platform::InputEvent e;
+        e.type = type;
+        e.key = Key::Char;
+        e.ch = ch;
+        h_.headless->Inject(e);
+        h_.app->ProcessMessages();
+    };
+    auto button = [&](platform::InputEvent::Type type, platform::MouseButton b) {
+        platform::InputEvent e;
+        e.type = type;
+        e.button = b;
+        e.x = 5;  // a corner of the page where no control stands
+        e.y = Geometry().ScreenRect.Bottom - 5;
+        h_.headless->Inject(e);
+        h_.app->ProcessMessages();
+    };
+    using Type = platform::InputEvent::Type;
+    struct Case {
+        const char* what;
+        std::function<void()> press, release;
+        Switch lit;
+    };
+    const Case cases[] = {
+        {"K", [&] { key(Type::KeyDown, U'k'); }, [&] { key(Type::KeyUp, U'k'); }, Switch::Select},
+        {"L", [&] { key(Type::KeyDown, U'l'); }, [&] { key(Type::KeyUp, U'l'); }, Switch::Step},
+        {"left button", [&] { button(Type::MouseDown, platform::MouseButton::Left); },
+         [&] { button(Type::MouseUp, platform::MouseButton::Left); }, Switch::Select},
+        {"right button", [&] { button(Type::MouseDown, platform::MouseButton::Right); },
+         [&] { button(Type::MouseUp, platform::MouseButton::Right); }, Switch::Step},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Switch other = c.lit == Switch::Select ? Switch::Step : Switch::Select;
+        c.press();
+        EXPECT_TRUE(tester.Lit(c.lit));
+        EXPECT_FALSE(tester.Lit(other));
+        EXPECT_NE(ScreenAt(centre(c.lit)), c.lit == Switch::Select ? selectDark : stepDark);
+        EXPECT_EQ(ScreenAt(centre(other)), other == Switch::Select ? selectDark : stepDark);
+        c.release();
+        EXPECT_FALSE(tester.Lit(c.lit));
+        EXPECT_EQ(ScreenAt(centre(Switch::Select)), selectDark);
+        EXPECT_EQ(ScreenAt(centre(Switch::Step)), stepDark);
+    }
+    // Held by the key and the button, the lamp stays lit until both let go.
+    key(Type::KeyDown, U'k');
+    button(Type::MouseDown, platform::MouseButton::Left);
+    key(Type::KeyUp, U'k');
+    EXPECT_TRUE(tester.Lit(Switch::Select));
+    button(Type::MouseUp, platform::MouseButton::Left);
+    EXPECT_FALSE(tester.Lit(Switch::Select));
+    // Nothing of this touches the settings.
+    EXPECT_EQ(settings_, CWybor{});
+}
+
 TEST_P(OptionsFormSessionTest, SliderFollowsTheSwitchChoice) {
     TfmOptions& form = Open();
     const CTrackBar& slider = form.StepTimeSlider();
@@ -511,7 +575,7 @@ TEST_P(OptionsFormTest, AMissingPictureEndsConstructionWithResourceError) {
         "Lib/BUTT/czasprzejsc" + m + "_B.xbi",
         "Lib/BUTT/wl" + m + "_A_NC_W.xbi",
         "Lib/BUTT/opsk1p" + m + "_NA_C_B.xbi",
-        std::string("Lib/BUTT/exit_na") + l.sizeSuffix + "_W.xbi",
+        std::string("Lib/BUTT/powrot_na") + l.sizeSuffix + "_W.xbi",
         "Lib/BUTT/track" + m + "_nap_B.xbi",
         "Lib/BUTT/opsk2p" + m + "_NA_NC_B.xbi",
     };

@@ -10,7 +10,8 @@
 #include "platform/geometry.h"
 
 // A headless screen of the given size (its layout chosen from it), a temporary data root
-// and the exit button's looks, which every shell form loads.
+// and the looks of the exit button (the message form) and the back button (the pages opened
+// from the menu).
 class ShellFormTest : public ControlTest {
   protected:
     static constexpr platform::Color kExitNormal{20, 120, 20};
@@ -20,10 +21,12 @@ class ShellFormTest : public ControlTest {
 
     explicit ShellFormTest(platform::Point screen) : ControlTest(screen) {
         const std::string s = SizeSuffix();
-        WriteLook("exit_d" + s, kExitWidth, kExitHeight, kExitNormal);
-        WriteLook("exit_a" + s, kExitWidth, kExitHeight, kExitHover);
-        WriteLook("exit_c" + s, kExitWidth, kExitHeight, {20, 60, 20});
-        WriteLook("exit_na" + s, kExitWidth, kExitHeight, {90, 90, 90});
+        for (const std::string name : {"exit", "powrot"}) {
+            WriteLook(name + "_d" + s, kExitWidth, kExitHeight, kExitNormal);
+            WriteLook(name + "_a" + s, kExitWidth, kExitHeight, kExitHover);
+            WriteLook(name + "_c" + s, kExitWidth, kExitHeight, {20, 60, 20});
+            WriteLook(name + "_na" + s, kExitWidth, kExitHeight, {90, 90, 90});
+        }
     }
 
     // Lets the loop run input that was injected and paints.

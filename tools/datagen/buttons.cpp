@@ -33,6 +33,8 @@ constexpr PushStyle PushStyles[] = {
     {"options", "Opcje",      0x1E88E5, Icon::Gear},
     {"info",    "Informacje", 0x8E24AA, Icon::Info},
     {"exit",    "Koniec",     0xE53935, Icon::Cross},
+    // The pages opened from the menu lead back to it: not the red cross that quits.
+    {"powrot",  "Powrót",     0x00897B, Icon::ArrowLeft},
     {"dalej",   "Dalej",      0x43A047, Icon::ArrowRight},
     {"wstecz",  "Wstecz",     0x1E88E5, Icon::ArrowLeft},
     {"pomoc",   "Pomoc",      0xFB8C00, Icon::Question},

@@ -8,6 +8,7 @@
 
 #include "draw_kit.h"
 #include "interface_pictures.h"
+#include "media/switch_lamps.h"
 #include "scenery.h"
 
 namespace datagen {
@@ -58,8 +59,9 @@ void OptionsBackground(cairo_t* cr) {
     // The scanning controls and the slider lie within x 505...1135, y 150...690.
     scenery::Card(cr, {480.0, 125.0, 670.0, 590.0}, 36.0);
     scenery::Heading(cr, "Opcje", 80.0, 70.0, 170.0, false, HeadingBlue);
-    Switch(cr, 165.0, 480.0, 80.0, 0xFFCA28);
-    Switch(cr, 345.0, 540.0, 62.0, 0x42A5F5);
+    for (const SwitchLamp& lamp : {SelectSwitchLamp, StepSwitchLamp}) {
+        Switch(cr, lamp.CentreX, lamp.CentreY, lamp.Radius, lamp.Colour);
+    }
 }
 
 void AboutBackground(cairo_t* cr) {

@@ -28,6 +28,7 @@ constexpr PictureInfo Pictures[] = {
     {"options",      ControlKind::PushButton,  125, 105},
     {"info",         ControlKind::PushButton,  125, 105},
     {"exit",         ControlKind::PushButton,  125, 105},
+    {"powrot",       ControlKind::PushButton,  125, 105},
     {"dalej",        ControlKind::PushButton,  100, 95},
     {"wstecz",       ControlKind::PushButton,  100, 95},
     {"pomoc",        ControlKind::PushButton,  100, 95},
