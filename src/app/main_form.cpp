@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include <ctime>
+#include <filesystem>
 #include <string>
 
 #include "app/about_form.h"
@@ -112,16 +113,26 @@ void TfmMain::BindActions() {
     A_Stop.OnExecute = [this] { A_StopExecute(); };
     A_Info.OnExecute = [this] { A_InfoExecute(); };
     A_Options.OnExecute = [this] { A_OptionsExecute(); };
-    A_malo.OnExecute = [this] { ChooseQuantity(0); };
-    A_srednio.OnExecute = [this] { ChooseQuantity(1); };
-    A_duzo.OnExecute = [this] { ChooseQuantity(2); };
-    A_pI.OnExecute = [this] { ChooseLevel(0); };
-    A_pII.OnExecute = [this] { ChooseLevel(1); };
-    A_pIII.OnExecute = [this] { ChooseLevel(2); };
-    A_pIV.OnExecute = [this] { ChooseLevel(3); };
-    A_glI.OnExecute = [this] { ToggleGroup(0); };
-    A_glII.OnExecute = [this] { ToggleGroup(1); };
-    A_glIII.OnExecute = [this] { ToggleGroup(2); };
+    // A choice is stored the moment it is made: a crash or a power cut later loses nothing.
+    auto storing = [this](void (TfmMain::*choose)(int), int index) {
+        return [this, choose, index] {
+            const CWybor before = settings_;
+            (this->*choose)(index);
+            if (settings_ != before) {
+                StoreSettings();
+            }
+        };
+    };
+    A_malo.OnExecute = storing(&TfmMain::ChooseQuantity, 0);
+    A_srednio.OnExecute = storing(&TfmMain::ChooseQuantity, 1);
+    A_duzo.OnExecute = storing(&TfmMain::ChooseQuantity, 2);
+    A_pI.OnExecute = storing(&TfmMain::ChooseLevel, 0);
+    A_pII.OnExecute = storing(&TfmMain::ChooseLevel, 1);
+    A_pIII.OnExecute = storing(&TfmMain::ChooseLevel, 2);
+    A_pIV.OnExecute = storing(&TfmMain::ChooseLevel, 3);
+    A_glI.OnExecute = storing(&TfmMain::ToggleGroup, 0);
+    A_glII.OnExecute = storing(&TfmMain::ToggleGroup, 1);
+    A_glIII.OnExecute = storing(&TfmMain::ToggleGroup, 2);
     TimerHideGraForm.OnTimer = [this] { TimerHideGraFormTimer(); };
     timerHideSplash_.OnTimer = [this] { TimerHideSplashTimer(); };
 }
@@ -262,6 +273,19 @@ void TfmMain::ToggleGroup(int index) {
     Repaint();
 }
 
+void TfmMain::StoreSettings() {
+    platform::SettingsStore store = platform::SettingsStore::Open();
+    if (settings_.Store(store) || settingsFailureShown_) {
+        return;
+    }
+    // Said once: the user can go on playing, and a message at every click would only annoy.
+    settingsFailureShown_ = true;
+    const std::filesystem::path folder = store.Path().parent_path();
+    CBlad(CBlad::SettingsNotSavedCode,
+          std::string(texts::kSettingsNotSaved) + (folder.empty() ? "" : "\n" + folder.string()))
+        .Show();
+}
+
 void TfmMain::EnableStart(bool enabled) {
     startButton_->SetEnabled(enabled);
     startButton_->Redraw();
@@ -301,6 +325,7 @@ void TfmMain::A_InfoExecute() {
 void TfmMain::A_OptionsExecute() {
     try {
         TfmOptions options(this, &settings_);
+        options.OnSettingsChanged = [this] { StoreSettings(); };
         options.ShowModal();
     } catch (const CBlad& e) {
         e.Show();

@@ -79,6 +79,8 @@ class TfmMain : public platform::Form {
     void ChooseLevel(int index);
     void ToggleGroup(int index);
     void EnableStart(bool enabled);
+    // Saves the record now; the first failure of a run is reported on screen.
+    void StoreSettings();
 
     void A_StartExecute();
     void A_StopExecute();
@@ -88,6 +90,7 @@ class TfmMain : public platform::Form {
     void TimerHideSplashTimer();
 
     CWybor settings_;
+    bool settingsFailureShown_ = false;
     CMid music_;
     // Serialises creating and freeing the game form.
     platform::CriticalSection lock_;

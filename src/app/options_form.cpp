@@ -30,13 +30,23 @@ TfmOptions::TfmOptions(platform::Form* /*owner*/, CWybor* settings) : settings_(
     SetCaption(texts::kTitle);
     SetBounds(Geometry().ScreenRect);
     A_Stop.OnExecute = [this] { A_StopExecute(); };
-    A_CSk_1prz.OnExecute = [this] { A_CSk_1przExecute(); };
-    A_CSk_2prz.OnExecute = [this] { A_CSk_2przExecute(); };
-    A_CSk_wew.OnExecute = [this] { A_CSk_wewExecute(); };
-    A_CSk_zew.OnExecute = [this] { A_CSk_zewExecute(); };
-    VolumeTrackBarAction.OnExecute = [this] { VolumeTrackBarActionExecute(); };
-    A_ScanWl.OnExecute = [this] { A_ScanWlExecute(); };
-    A_ScanWyl.OnExecute = [this] { A_ScanWylExecute(); };
+    // Every choice reaches the owner as soon as it changed the record.
+    auto reporting = [this](void (TfmOptions::*handler)()) {
+        return [this, handler] {
+            const CWybor before = *settings_;
+            (this->*handler)();
+            if (*settings_ != before && OnSettingsChanged) {
+                OnSettingsChanged();
+            }
+        };
+    };
+    A_CSk_1prz.OnExecute = reporting(&TfmOptions::A_CSk_1przExecute);
+    A_CSk_2prz.OnExecute = reporting(&TfmOptions::A_CSk_2przExecute);
+    A_CSk_wew.OnExecute = reporting(&TfmOptions::A_CSk_wewExecute);
+    A_CSk_zew.OnExecute = reporting(&TfmOptions::A_CSk_zewExecute);
+    VolumeTrackBarAction.OnExecute = reporting(&TfmOptions::VolumeTrackBarActionExecute);
+    A_ScanWl.OnExecute = reporting(&TfmOptions::A_ScanWlExecute);
+    A_ScanWyl.OnExecute = reporting(&TfmOptions::A_ScanWylExecute);
     try {
         Build();
     } catch (...) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "app/switch_tester.h"
@@ -26,6 +27,9 @@ class TfmOptions : public platform::Form {
     // outlive the form. Throws CBlad code 1 with ResourceMissingText when the background or
     // any picture is missing; nothing of the form is left then.
     TfmOptions(platform::Form* owner, CWybor* settings);
+
+    // Runs after every action that changed the settings record (the menu stores it then).
+    std::function<void()> OnSettingsChanged;
 
     // The action handlers; each returns at once when its own option is already on.
     void A_StopExecute();

@@ -10,5 +10,6 @@ inline constexpr const char* kCriticalError = "Wystąpił błąd krytyczny aplik
 inline constexpr const char* kAlreadyRunning =
     "Aplikacja jest aktualnie uruchomiona.\n\nZamknij proces aplikajcji lub uruchom ponownie "
     "komputer.";
+inline constexpr const char* kSettingsNotSaved = "Nie można zapisać ustawień w folderze:";
 inline constexpr const char* kSplashPicture = "Data\\sph.xji";
 }  // namespace texts

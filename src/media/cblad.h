@@ -14,6 +14,7 @@ class CBlad : public std::exception {
     static constexpr int16_t RepeatedDrawCode = 3;
     static constexpr int16_t TooFewWordsCode = 9;
     static constexpr int16_t SliderPositionCode = 10;
+    static constexpr int16_t SettingsNotSavedCode = 11;
     static constexpr int16_t LibraryBitmapMissingCode = 100;
     static constexpr int16_t ScanNoElementsCode = 101;
     static constexpr int16_t ScanNoModelCode = 102;

@@ -21,6 +21,7 @@
 #include "platform/sound.h"
 #include "platform/sound_fixtures.h"
 #include "platform/timer.h"
+#include "scoped_env.h"
 
 using namespace platform;
 using namespace menu_fixture;
@@ -452,6 +453,7 @@ TEST(MainMenu, TheOptionsFormEditsTheMenusOwnRecord) {
 
     // Runs inside the options form's modal loop: switches scanning on and closes the form.
     bool sawOptions = false;
+    std::optional<uint32_t> storedWhileOpen;
     Timer driver(10);
     driver.OnTimer = [&] {
         auto* options = dynamic_cast<TfmOptions*>(s.App().ActiveForm());
@@ -462,6 +464,9 @@ TEST(MainMenu, TheOptionsFormEditsTheMenusOwnRecord) {
         sawOptions = true;
         const Rect on = options->ScanOnCheck().Bounds();
         s.Screen().Click(on.Left + 3, on.Top + 3);
+        s.App().ProcessMessages();
+        // On disk at once, while the form is still open.
+        storedWhileOpen = MenuSession::Stored("scan");
         s.Screen().PressKey(Key::Escape);
     };
     driver.SetEnabled(true);
@@ -469,8 +474,52 @@ TEST(MainMenu, TheOptionsFormEditsTheMenusOwnRecord) {
 
     EXPECT_TRUE(sawOptions);
     EXPECT_FALSE(menu.Settings().ScanFlag(ScanOff));
+    EXPECT_EQ(storedWhileOpen, static_cast<uint32_t>(menu.Settings().scan));
     EXPECT_EQ(s.App().ActiveForm(), &menu);
     EXPECT_TRUE(MenuSession::Messages().empty());
+}
+
+// ---- Storing the settings --------------------------------------------------------------------
+
+TEST(MainMenu, EveryChoiceIsStoredTheMomentItIsMade) {
+    MenuSession s({1280, 1024});
+    TfmMain menu;
+    menu.Show();
+    struct Case {
+        const char* check;
+        const char* value;
+        uint32_t stored;
+    };
+    const Case cases[] = {{"pIII", "poziom", 4},
+                          {"d", "ilosc", 4},
+                          {"l", "gloski", 5},
+                          {"j", "gloski", 1},
+                          {"pI", "poziom", 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.check);
+        s.Click(kLargePlaces.at(c.check));
+        // The menu is still open: nothing waits for a clean exit.
+        EXPECT_EQ(MenuSession::Stored(c.value), c.stored);
+    }
+    EXPECT_TRUE(MenuSession::Messages().empty());
+}
+
+TEST(MainMenu, SettingsThatCannotBeSavedAreReportedOnceAndTheChoicesStillCount) {
+    MenuSession s({1280, 1024});
+    // A regular file where the folder should be: nobody, root included, can save there.
+    s.Dir().Write("blocked", std::vector<uint8_t>{'x'});
+    const std::string home = (s.Dir().Path() / "blocked" / "config").string();
+    ScopedEnv config("XDG_CONFIG_HOME", home.c_str());
+    TfmMain menu;
+    menu.Show();
+    s.Click(kLargePlaces.at("pIII"));
+    s.Click(kLargePlaces.at("pII"));
+    s.Click(kLargePlaces.at("s"));
+    EXPECT_EQ(menu.Settings().poziom, 2);
+    EXPECT_EQ(menu.Settings().ilosc, 2);
+    const std::vector<std::string> messages = MenuSession::Messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Nie można zapisać ustawień w folderze:\n" + home + "/vimbaro");
 }
 
 // ---- Missing pictures -----------------------------------------------------------------------
