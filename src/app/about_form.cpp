@@ -16,10 +16,10 @@ using platform::Rect;
 
 namespace {
 
-constexpr int kScrollMin = 0;
-constexpr int kScrollMax = 100;
-constexpr int kScrollPage = 12;
-constexpr int kScrollLargeChange = 15;
+// Steps in design pixels: a key press moves about a line of the page's text, a notch of the
+// wheel a little more, as in other programs.
+constexpr double kLineStep = 40.0;
+constexpr double kWheelStep = 60.0;
 
 // The application's main form, unless that is the form asking.
 platform::Form* MainMenuBesides(const platform::Form& form) {
@@ -61,12 +61,25 @@ void TfmAbout::Build() {
 
     windowLeft_ = g.MapX(583);
     windowTop_ = g.MapY(150);
-    scrollBar_ = std::make_unique<VerticalScrollBar>(*this, kScrollMin, kScrollMax, kScrollPage,
-                                                     kScrollLargeChange);
+    scrollBar_ = std::make_unique<VerticalScrollBar>(*this, 0, 0, 0, 0);
     scrollBar_->SetBounds(Rect::FromSize(windowLeft_ + aboutPage_.Width(), windowTop_,
                                          VerticalScrollBar::DefaultWidth, g.MapLength(640)));
+    FitScrollBarToPage();
     scrollBar_->OnScroll = [this](int position) { ScrollBarScroll(position); };
     DrawPageWindow(0);
+}
+
+void TfmAbout::FitScrollBarToPage() {
+    // The position is the page's offset in pixels: the thumb is as long, against the track,
+    // as the window against the page, and the last position shows the page's last line at
+    // the window's bottom. A page turn keeps a tenth of the window in view.
+    const int window = WindowHeight();
+    scrollBar_->SetRange(0, currentPage_->Height() - 1, window, window - window / 10);
+    scrollBar_->SetPosition(0);
+}
+
+void TfmAbout::ScrollBy(int pixels) {
+    scrollBar_->ScrollTo(scrollBar_->Position() + pixels);
 }
 
 Rect TfmAbout::PageWindow() const {
@@ -96,7 +109,7 @@ void TfmAbout::DrawPageWindow(int offset) {
 }
 
 void TfmAbout::ScrollBarScroll(int position) {
-    DrawPageWindow(OffsetOf(position));
+    DrawPageWindow(position);
 }
 
 void TfmAbout::A_StopExecute() {
@@ -105,9 +118,9 @@ void TfmAbout::A_StopExecute() {
 
 void TfmAbout::A_AutorzyExecute() {
     const bool wasOn = pageToggle_->Toggle();
-    scrollBar_->SetPosition(0);
     currentPage_ = wasOn ? &aboutPage_ : &secondPage_;
-    DrawPageWindow(OffsetOf(scrollBar_->Position()));
+    FitScrollBarToPage();
+    DrawPageWindow(scrollBar_->Position());
 }
 
 void TfmAbout::Paint(platform::FormCanvas& canvas) {
@@ -133,7 +146,37 @@ void TfmAbout::OnDeactivate() {
 }
 
 void TfmAbout::OnKeyDown(platform::Key key, char32_t) {
-    if (key == platform::Key::Escape) {
-        Close();
+    using platform::Key;
+    const int line = Geometry().MapLength(kLineStep);
+    const int page = scrollBar_->LargeChange();
+    switch (key) {
+        case Key::Escape:
+            Close();
+            break;
+        case Key::Up:
+            ScrollBy(-line);
+            break;
+        case Key::Down:
+            ScrollBy(line);
+            break;
+        case Key::PageUp:
+            ScrollBy(-page);
+            break;
+        case Key::PageDown:
+        case Key::Space:
+            ScrollBy(page);
+            break;
+        case Key::Home:
+            scrollBar_->ScrollTo(0);
+            break;
+        case Key::End:
+            scrollBar_->ScrollTo(scrollBar_->MaxPosition());
+            break;
+        default:
+            break;
     }
+}
+
+void TfmAbout::OnMouseWheel(int notches) {
+    ScrollBy(-notches * Geometry().MapLength(kWheelStep));
 }

@@ -27,13 +27,15 @@ class TfmAbout : public platform::Form {
     void Paint(platform::FormCanvas& canvas) override;
     void OnActivate() override;
     void OnDeactivate() override;
+    // Esc closes; the arrow keys, Page Up/Down (and Space), Home and End scroll the page.
     void OnKeyDown(platform::Key key, char32_t ch) override;
+    void OnMouseWheel(int notches) override;
 
     // Closes the form (the exit button).
     void A_StopExecute();
     // Switches to the other page, shown from its top (a click on the toggle).
     void A_AutorzyExecute();
-    // Shows the page scrolled to the given scroll bar position.
+    // Shows the page moved up by position pixels (the scroll bar's position).
     void ScrollBarScroll(int position);
 
     // The window the page shows through, in screen pixels.
@@ -49,7 +51,10 @@ class TfmAbout : public platform::Form {
     // Shows the current page moved up by offset pixels inside its window.
     void DrawPageWindow(int offset);
     int WindowHeight() const { return scrollBar_->Bounds().Height(); }
-    int OffsetOf(int position) const { return WindowHeight() * position / 100; }
+    // Sets the scroll bar's range to the current page, at its top.
+    void FitScrollBarToPage();
+    // Scrolls as the user would, by pixels (up when negative), within the page.
+    void ScrollBy(int pixels);
 
     platform::Action A_Stop;
     platform::Action A_Autorzy;

@@ -68,7 +68,7 @@ void VerticalScrollBar::Press(const MouseEvent& e) {
         dragging_ = true;
         grab_ = e.Y - top;
     } else {
-        UserScroll(position_ + (e.Y < top ? -largeChange_ : largeChange_));
+        ScrollTo(position_ + (e.Y < top ? -largeChange_ : largeChange_));
     }
 }
 
@@ -80,10 +80,19 @@ void VerticalScrollBar::Drag(const MouseEvent& e) {
     // The position whose thumb top lies nearest to where the pointer puts it.
     const int top = std::clamp(e.Y - grab_, 0, travel);
     const int range = MaxPosition() - min_;
-    UserScroll(min_ + (top * range + travel / 2) / travel);
+    ScrollTo(min_ + (top * range + travel / 2) / travel);
 }
 
-void VerticalScrollBar::UserScroll(int position) {
+void VerticalScrollBar::SetRange(int min, int max, int pageSize, int largeChange) {
+    min_ = min;
+    max_ = std::max(min, max);
+    pageSize_ = std::max(0, pageSize);
+    largeChange_ = largeChange;
+    position_ = std::clamp(position_, min_, MaxPosition());
+    Parent().Invalidate(Bounds());
+}
+
+void VerticalScrollBar::ScrollTo(int position) {
     position = std::clamp(position, min_, MaxPosition());
     if (position == position_) {
         return;

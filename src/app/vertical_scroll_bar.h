@@ -22,6 +22,12 @@ class VerticalScrollBar : public platform::Control {
     int MaxPosition() const;
     // A change made by the program: clamps, moves the thumb, and does not call OnScroll.
     void SetPosition(int position);
+    // A new range and page (another document): keeps the position where it still fits.
+    void SetRange(int min, int max, int pageSize, int largeChange);
+    // A scroll the user asked for by other means (keys, the wheel): clamps, moves the thumb
+    // and calls OnScroll when the position changed.
+    void ScrollTo(int position);
+    int LargeChange() const { return largeChange_; }
     // The thumb in the form's coordinates.
     platform::Rect ThumbRect() const;
 
@@ -37,7 +43,6 @@ class VerticalScrollBar : public platform::Control {
     int ThumbTop() const;  // relative to the track's top
     void Press(const platform::MouseEvent& e);
     void Drag(const platform::MouseEvent& e);
-    void UserScroll(int position);
 
     int min_;
     int max_;

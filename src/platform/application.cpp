@@ -263,6 +263,11 @@ void Application::Dispatch(const InputEvent& e) {
             }
             break;
         }
+        case Type::MouseWheel:
+            if (Form* form = ActiveForm()) {
+                form->OnMouseWheel(e.wheel);
+            }
+            break;
         case Type::Quit:
             if (mainForm_ != nullptr) {
                 mainForm_->Close();

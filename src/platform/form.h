@@ -97,6 +97,8 @@ class Form {
     virtual void OnMouseDown(MouseEvent&) {}
     virtual void OnMouseUp(MouseEvent&) {}
     virtual void OnMouseMove(MouseEvent&) {}
+    // The wheel turned by notches, away from the user positive.
+    virtual void OnMouseWheel(int /*notches*/) {}
     // Asked before the form closes; returning false keeps it open.
     virtual bool OnCloseQuery() { return true; }
 

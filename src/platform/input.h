@@ -16,6 +16,10 @@ enum class Key : uint8_t {
     Escape,
     Space,
     Tab,
+    PageUp,
+    PageDown,
+    Home,
+    End,
     Char,
     Count
 };
@@ -30,8 +34,9 @@ struct InputEvent {
         MouseMove,
         MouseDown,
         MouseUp,
-        Quit,   // the window system asks the program to end
-        Expose  // the window needs a full repaint
+        MouseWheel,  // wheel: turned by `wheel` notches, away from the user positive
+        Quit,        // the window system asks the program to end
+        Expose       // the window needs a full repaint
     };
     Type type = Type::None;
     Key key = Key::Unknown;
@@ -40,6 +45,7 @@ struct InputEvent {
     int32_t x = 0;  // screen pixels
     int32_t y = 0;
     int clicks = 1;  // 2 for the second press of a double click
+    int wheel = 0;   // for MouseWheel
 };
 
 }  // namespace platform

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/shell_form_fixture.h"
 #include "media/cblad.h"
@@ -43,9 +45,8 @@ struct Layout {
     Point tab;     // toggle's top-left
     Point window;  // page window's top-left
     int windowHeight;
-    int offset15;  // how far the page moves at scroll positions 15, 50 and 89
-    int offset50;
-    int offset89;
+    int lineStep;  // how far an arrow key and a wheel notch move the page
+    int wheelStep;
     Point background;  // a place showing only the background
     Point outside;     // a place outside the layout area
 };
@@ -59,9 +60,8 @@ const Layout kLarge{.name = "large",
                     .tab = {520, 82},
                     .window = {583, 182},
                     .windowHeight = 640,
-                    .offset15 = 96,
-                    .offset50 = 320,
-                    .offset89 = 569,
+                    .lineStep = 40,
+                    .wheelStep = 60,
                     .background = {100, 832},
                     .outside = {640, 10}};
 // 1280 x 800 takes the small layout with an offset: LayoutRect (128, 16, 1152, 784).
@@ -74,9 +74,8 @@ const Layout kSmall{.name = "small",
                     .tab = {544, 56},
                     .window = {594, 136},
                     .windowHeight = 512,
-                    .offset15 = 76,
-                    .offset50 = 256,
-                    .offset89 = 455,
+                    .lineStep = 32,
+                    .wheelStep = 48,
                     .background = {208, 656},
                     .outside = {50, 400}};
 
@@ -114,6 +113,11 @@ class AboutFormTest : public ShellFormTest, public testing::WithParamInterface<L
         Pump();
         return about;
     }
+
+    // The page's offset when its last row stands at the window's bottom, and how far a
+    // page turn goes (the window less a tenth, kept in view).
+    int LastOffset() const { return l_.page.Y - l_.windowHeight; }
+    int PageStep() const { return l_.windowHeight - l_.windowHeight / 10; }
 
     // The page row the window shows at its row y.
     Color WindowRow(int y) const { return ScreenAt(l_.window.X + 10, l_.window.Y + y); }
@@ -181,39 +185,46 @@ TEST_P(AboutFormTest, ScrollingMovesThePageUpWithinItsLimits) {
     auto about = ShowAbout();
     const Rect bar = about->ScrollBar().Bounds();
     const int x = bar.Left + 8;
+    const int last = LastOffset();
 
-    // Presses on the track below the thumb go down by the large change, up to the last page.
-    const int down[] = {15, 30, 45, 60, 75, 89};
+    // Presses on the track below the thumb go down a page at a time, up to the page's end:
+    // its last row at the window's bottom, not a pane left empty below it.
+    std::vector<int> down;
+    for (int offset = PageStep(); offset < last; offset += PageStep()) {
+        down.push_back(offset);
+    }
+    down.push_back(last);
     for (int expected : down) {
         Down(x, bar.Bottom - 3);
         Up(x, bar.Bottom - 3);
         EXPECT_EQ(about->ScrollBar().Position(), expected);
-        if (expected == 15) {
-            EXPECT_EQ(WindowRow(0), PageRow(l_.offset15, false));
-        }
+        EXPECT_EQ(WindowRow(0), PageRow(expected, false));
     }
+    Down(x, bar.Bottom - 3);
+    Up(x, bar.Bottom - 3);
+    EXPECT_EQ(about->ScrollBar().Position(), last);
     EXPECT_EQ(about->ScrollBar().ThumbRect().Bottom, bar.Bottom);
-    EXPECT_EQ(WindowRow(0), PageRow(l_.offset89, false));
-    EXPECT_EQ(WindowRow(l_.windowHeight - 1), PageRow(l_.offset89 + l_.windowHeight - 1, false));
+    EXPECT_EQ(WindowRow(l_.windowHeight - 1), PageRow(l_.page.Y - 1, false));
     // Nothing of the page shows outside the window.
     EXPECT_EQ(ScreenAt(l_.window.X + 10, l_.window.Y - 1), kTabOff);
     EXPECT_EQ(ScreenAt(l_.window.X + 10, l_.window.Y + l_.windowHeight), kTabOff);
 
     // Presses above the thumb go back up, down to the top.
-    const int up[] = {74, 59, 44, 29, 14, 0};
-    for (int expected : up) {
+    for (int expected = last - PageStep();; expected -= PageStep()) {
         Down(x, bar.Top + 1);
         Up(x, bar.Top + 1);
-        EXPECT_EQ(about->ScrollBar().Position(), expected);
+        EXPECT_EQ(about->ScrollBar().Position(), std::max(expected, 0));
+        if (expected <= 0) {
+            break;
+        }
     }
     EXPECT_EQ(WindowRow(0), PageRow(0, false));
 
-    // Dragging the thumb far below the track stops at the last page, far above at the top.
+    // Dragging the thumb far below the track stops at the end, far above at the top.
     const struct {
         int pointerY;
         int position;
-        int firstRow;
-    } drags[] = {{bar.Bottom + 400, 89, l_.offset89}, {bar.Top - 400, 0, 0}};
+    } drags[] = {{bar.Bottom + 400, last}, {bar.Top - 400, 0}};
     for (const auto& drag : drags) {
         const Point grip = ThumbCentre(*about);
         Down(grip.X, grip.Y);
@@ -221,13 +232,52 @@ TEST_P(AboutFormTest, ScrollingMovesThePageUpWithinItsLimits) {
         Move(grip.X, drag.pointerY);
         Up(grip.X, drag.pointerY);
         EXPECT_EQ(about->ScrollBar().Position(), drag.position);
-        EXPECT_EQ(WindowRow(0), PageRow(drag.firstRow, false));
+        EXPECT_EQ(WindowRow(0), PageRow(drag.position, false));
     }
+}
 
-    // Position 50 moves the page up by half the window's height.
-    about->ScrollBarScroll(50);
-    Pump();
-    EXPECT_EQ(WindowRow(0), PageRow(l_.offset50, false));
+TEST_P(AboutFormTest, TheThumbIsAsLongAgainstTheTrackAsTheWindowAgainstThePage) {
+    auto about = ShowAbout();
+    const int track = about->ScrollBar().Bounds().Height();
+    EXPECT_NEAR(about->ScrollBar().ThumbRect().Height(),
+                static_cast<double>(track) * l_.windowHeight / l_.page.Y, 1.0);
+}
+
+TEST_P(AboutFormTest, KeysAndTheWheelScrollThePage) {
+    auto about = ShowAbout();
+    const int last = LastOffset();
+    auto key = [&](Key k) {
+        h_.headless->PressKey(k);
+        Pump();
+        return about->ScrollBar().Position();
+    };
+    auto wheel = [&](int notches) {
+        h_.headless->TurnWheel(notches);
+        Pump();
+        return about->ScrollBar().Position();
+    };
+    EXPECT_EQ(key(Key::Down), l_.lineStep);
+    EXPECT_EQ(key(Key::Down), 2 * l_.lineStep);
+    EXPECT_EQ(key(Key::Up), l_.lineStep);
+    EXPECT_EQ(key(Key::Up), 0);
+    EXPECT_EQ(key(Key::Up), 0);  // the top holds
+    EXPECT_EQ(key(Key::PageDown), PageStep());
+    EXPECT_EQ(key(Key::PageUp), 0);
+    EXPECT_EQ(key(Key::End), last);
+    EXPECT_EQ(WindowRow(l_.windowHeight - 1), PageRow(l_.page.Y - 1, false));
+    EXPECT_EQ(key(Key::PageDown), last);  // the end holds
+    EXPECT_EQ(key(Key::Down), last);
+    EXPECT_EQ(key(Key::Home), 0);
+    EXPECT_EQ(WindowRow(0), PageRow(0, false));
+
+    // The wheel turned towards the user moves down the page, away from the user back up.
+    EXPECT_EQ(wheel(-1), l_.wheelStep);
+    EXPECT_EQ(wheel(-2), 3 * l_.wheelStep);
+    EXPECT_EQ(WindowRow(0), PageRow(3 * l_.wheelStep, false));
+    EXPECT_EQ(wheel(1), 2 * l_.wheelStep);
+    EXPECT_EQ(wheel(50), 0);
+    EXPECT_EQ(wheel(-50), last);
+    EXPECT_TRUE(about->Visible());
 }
 
 TEST_P(AboutFormTest, TheToggleSwitchesPagesAndShowsTheOtherOneFromItsTop) {
@@ -235,7 +285,7 @@ TEST_P(AboutFormTest, TheToggleSwitchesPagesAndShowsTheOtherOneFromItsTop) {
     const Rect bar = about->ScrollBar().Bounds();
     Down(bar.Left + 8, bar.Bottom - 3);
     Up(bar.Left + 8, bar.Bottom - 3);
-    ASSERT_EQ(WindowRow(0), PageRow(l_.offset15, false));
+    ASSERT_EQ(WindowRow(0), PageRow(PageStep(), false));
 
     // A click on the toggle beside the window: the second page, from its top.
     const Point tab{l_.tab.X + 10, l_.tab.Y + 10};

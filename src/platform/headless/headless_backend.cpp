@@ -106,6 +106,13 @@ void HeadlessBackend::Click(int x, int y, MouseButton button) {
     Inject(e);
 }
 
+void HeadlessBackend::TurnWheel(int notches) {
+    InputEvent e;
+    e.type = InputEvent::Type::MouseWheel;
+    e.wheel = notches;
+    Inject(e);
+}
+
 void HeadlessBackend::DoubleClick(int x, int y) {
     Click(x, y);
     InputEvent e;

@@ -28,6 +28,7 @@ class HeadlessBackend final : public Backend {
     void MoveMouse(int x, int y);
     void Click(int x, int y, MouseButton button = MouseButton::Left);
     void DoubleClick(int x, int y);
+    void TurnWheel(int notches);  // away from the user positive
 
     // What the window shows now (screen-sized once the window is open).
     const Bitmap& Screen() const { return screen_; }

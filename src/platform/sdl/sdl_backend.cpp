@@ -32,6 +32,14 @@ Key TranslateKey(SDL_Keycode sym, char32_t& ch) {
             return Key::Space;
         case SDLK_TAB:
             return Key::Tab;
+        case SDLK_PAGEUP:
+            return Key::PageUp;
+        case SDLK_PAGEDOWN:
+            return Key::PageDown;
+        case SDLK_HOME:
+            return Key::Home;
+        case SDLK_END:
+            return Key::End;
         default:
             break;
     }
@@ -237,6 +245,10 @@ class SdlBackend final : public Backend {
                 out.y = e.button.y;
                 out.clicks = e.button.clicks;
                 return out.button != MouseButton::None;
+            case SDL_MOUSEWHEEL:
+                out.type = InputEvent::Type::MouseWheel;
+                out.wheel = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+                return out.wheel != 0;
             default:
                 return false;
         }
