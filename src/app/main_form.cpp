@@ -80,6 +80,12 @@ Point Place(int32_t left, int32_t top, bool lowered) {
     return {g.MapX(left), static_cast<int32_t>(y)};
 }
 
+// Where the line that says why Start is greyed out stands (design pixels), and its look.
+constexpr double kStartHintCentre = 290.0;
+constexpr double kStartHintTop = 690.0;
+constexpr double kStartHintCell = 30.0;
+constexpr platform::Color kStartHintInk{0xC6, 0x28, 0x28};
+
 }  // namespace
 
 TfmMain::TfmMain() : TimerHideGraForm(1000), timerHideSplash_(2000) {
@@ -289,6 +295,30 @@ void TfmMain::StoreSettings() {
 void TfmMain::EnableStart(bool enabled) {
     startButton_->SetEnabled(enabled);
     startButton_->Redraw();
+    ShowStartHint(!enabled);
+}
+
+void TfmMain::ShowStartHint(bool shown) {
+    if (!startHint_.IsEmpty()) {
+        RestoreScene(frameBitmap_, sceneBitmap_, startHint_);
+        Invalidate(startHint_);
+        startHint_ = {};
+    }
+    if (!shown) {
+        return;
+    }
+    // Below the sound label, left of the lower sound choices: the only reason Start is
+    // ever greyed out is that no sound is chosen.
+    const ScreenGeometry& g = Geometry();
+    const int32_t cell = g.MapLength(kStartHintCell);
+    int32_t top = g.MapY(kStartHintTop);
+    for (const char* line : texts::kStartHint) {
+        const platform::Rect drawn = DrawTextLine(frameBitmap_, sceneBitmap_, line, cell,
+                                                  kStartHintInk, g.MapX(kStartHintCentre), top);
+        startHint_ = startHint_.Union(drawn);
+        top += cell + cell / 4;
+    }
+    Invalidate(startHint_);
 }
 
 std::unique_ptr<platform::Form> TfmMain::CreateGameForm(const CWybor& settings) {

@@ -38,6 +38,8 @@ class TfmMain : public platform::Form {
 
     const CWybor& Settings() const { return settings_; }
     const CButton& StartButton() const { return *startButton_; }
+    // Where the words saying why Start is greyed out stand; empty while Start is live.
+    const platform::Rect& StartHintPlace() const { return startHint_; }
     // The check buttons in menu order: few, medium, many; I ... IV; groups I ... III.
     const CButtonCheck& QuantityCheck(int i) const { return *quantity_.at(i); }
     const CButtonCheck& LevelCheck(int i) const { return *level_.at(i); }
@@ -79,6 +81,8 @@ class TfmMain : public platform::Form {
     void ChooseLevel(int index);
     void ToggleGroup(int index);
     void EnableStart(bool enabled);
+    // Says beside the sound choices why Start is greyed out, or takes the words away.
+    void ShowStartHint(bool shown);
     // Saves the record now; the first failure of a run is reported on screen.
     void StoreSettings();
 
@@ -91,6 +95,7 @@ class TfmMain : public platform::Form {
 
     CWybor settings_;
     bool settingsFailureShown_ = false;
+    platform::Rect startHint_;  // where the words stand, empty while they do not
     CMid music_;
     // Serialises creating and freeing the game form.
     platform::CriticalSection lock_;

@@ -11,5 +11,7 @@ inline constexpr const char* kAlreadyRunning =
     "Aplikacja jest aktualnie uruchomiona.\n\nZamknij proces aplikajcji lub uruchom ponownie "
     "komputer.";
 inline constexpr const char* kSettingsNotSaved = "Nie można zapisać ustawień w folderze:";
+// Beside the sound choices while none is ticked, in two lines.
+inline constexpr const char* kStartHint[] = {"Zaznacz co najmniej", "jedną głoskę"};
 inline constexpr const char* kSplashPicture = "Data\\sph.xji";
 }  // namespace texts

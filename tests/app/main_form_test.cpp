@@ -335,6 +335,50 @@ TEST(MainMenu, WithNoSoundGroupStartIsDisabledUntilOneIsChosen) {
     EXPECT_EQ(game->Settings().gloski, 2);
 }
 
+TEST(MainMenu, WordsBesideTheSoundsSayWhyStartIsGreyedOut) {
+    MenuSession s({1280, 1024});
+    TfmMain menu;
+    menu.Show();
+    EXPECT_TRUE(menu.StartHintPlace().IsEmpty());
+    // Where the words will stand, as the page shows it with Start live.
+    s.Click(kLargePlaces.at("j"));  // the only sound: now none is chosen
+    ASSERT_FALSE(menu.StartButton().Enabled());
+    const Rect hint = menu.StartHintPlace();
+    ASSERT_FALSE(hint.IsEmpty());
+    // Between the sound label and the right edge of the card, clear of every control.
+    EXPECT_GE(hint.Top, kLargePlaces.at("gloski").Y + 60);
+    EXPECT_LT(hint.Right, kLargePlaces.at("l").X);
+    auto inked = [&] {
+        int n = 0;
+        for (int y = hint.Top; y < hint.Bottom; ++y) {
+            for (int x = hint.Left; x < hint.Right; ++x) {
+                n += Near(s.At(x, y), Background, 30) ? 0 : 1;
+            }
+        }
+        return n;
+    };
+    EXPECT_GT(inked(), 100);
+
+    s.Click(kLargePlaces.at("l"));
+    EXPECT_TRUE(menu.StartButton().Enabled());
+    EXPECT_TRUE(menu.StartHintPlace().IsEmpty());
+    // Taken away, the page shows through again.
+    for (int y = hint.Top; y < hint.Bottom; y += 3) {
+        for (int x = hint.Left; x < hint.Right; x += 3) {
+            ASSERT_TRUE(Near(s.At(x, y), Background)) << x << "," << y;
+        }
+    }
+}
+
+TEST(MainMenu, AMenuOpeningWithNoSoundSaysWhyStartIsGreyedOut) {
+    MenuSession s({1280, 800});
+    MenuSession::Store({{"gloski", 0}});
+    TfmMain menu;
+    menu.Show();
+    EXPECT_FALSE(menu.StartButton().Enabled());
+    EXPECT_FALSE(menu.StartHintPlace().IsEmpty());
+}
+
 // ---- Series ---------------------------------------------------------------------------------
 
 TEST(MainMenu, ASeriesHidesTheMenuAndItsEndBringsTheMenuBackAndFreesTheGameASecondLater) {
