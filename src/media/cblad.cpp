@@ -1,5 +1,6 @@
 #include "media/cblad.h"
 
+#include <iostream>
 #include <utility>
 
 #include "media/data_paths.h"
@@ -63,4 +64,12 @@ void CBlad::Show() const noexcept {
 
 void SetMessageFormHandler(MessageFormHandler handler) {
     FormHandler() = std::move(handler);
+}
+
+void ReportResourceProblem(const std::string& path, const std::string& reason) noexcept {
+    try {
+        std::cerr << "vimbaro: cannot use " << path << ": " << reason << std::endl;
+    } catch (...) {
+        // Nothing more to say when standard error itself fails.
+    }
 }

@@ -39,6 +39,10 @@ class CBlad : public std::exception {
     std::string text_;
 };
 
+// Writes one line naming a data file the program could not use, and why, to standard error:
+// the user sees only the reinstall message, whoever installs the game needs the file.
+void ReportResourceProblem(const std::string& path, const std::string& reason) noexcept;
+
 // The program's message form, shown modally with the text. It may throw (its own
 // background picture can be missing); CBlad::Show falls back to a message box then.
 using MessageFormHandler = std::function<void(const std::string& text)>;

@@ -35,6 +35,13 @@ bool IsDirectory(const fs::path& path) {
     return !path.empty() && fs::is_directory(path, ec);
 }
 
+// A folder called Data can be anything (an empty one, another program's): it is taken for a
+// data set only when it holds the interface pictures and the picture libraries, which every
+// data set has and the forms read first.
+bool LooksLikeDataSet(const fs::path& dir) {
+    return IsDirectory(dir / "Intf") && IsDirectory(dir / "Lib");
+}
+
 }  // namespace
 
 std::string NativePath(std::string_view partPath) {
@@ -65,11 +72,10 @@ std::string NativePath(std::string_view partPath) {
 
 fs::path ChooseDataRoot(const fs::path& workingDir, const fs::path& executableDir,
                         const fs::path& installedDir) {
-    if (IsDirectory(workingDir / "Data")) {
-        return workingDir / "Data";
-    }
-    if (!executableDir.empty() && IsDirectory(executableDir / "Data")) {
-        return executableDir / "Data";
+    for (const fs::path& dir : {workingDir, executableDir}) {
+        if (!dir.empty() && LooksLikeDataSet(dir / "Data")) {
+            return dir / "Data";
+        }
     }
     return installedDir;
 }

@@ -15,7 +15,8 @@ inline constexpr std::string_view ResourceMissingText = "Brak Zasobów\nPrzeinst
 std::string NativePath(std::string_view partPath);
 
 // Where the Data folder is: an override set by a test, else `Data` in the working
-// directory, else `Data` beside the executable, else the installed data directory.
+// directory, else `Data` beside the executable, else the installed data directory. A `Data`
+// folder counts only when it looks like a data set (it holds `Intf` and `Lib`).
 std::filesystem::path DataRoot();
 
 // The same rule without the override, for given places (the installed one is taken as is).

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "media/cblad.h"
 #include "media/data_paths.h"
 #include "platform/image_codec.h"
 
@@ -32,7 +33,7 @@ void PutLE32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        throw FileReadError("cannot open " + path + ": " + std::strerror(errno));
+        throw FileReadError(std::strerror(errno));
     }
     std::vector<uint8_t> bytes;
     char chunk[64 * 1024];
@@ -41,7 +42,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
     }
     // A directory opens fine and fails on the first read.
     if (in.bad() || !in.eof()) {
-        throw FileReadError("cannot read " + path);
+        throw FileReadError("cannot be read");
     }
     return bytes;
 }
@@ -65,14 +66,31 @@ void RepairBmpHeader(std::vector<uint8_t>& file) {
     PutLE32(file, kSizeImageOffset, (3 * width + (width & 3)) * height);
 }
 
+namespace {
+
+// Runs load; a failure is named on standard error with the file, then passes on.
+template <class Load>
+decltype(auto) NamingFailures(const std::string& path, Load&& load) {
+    try {
+        return load();
+    } catch (const std::exception& e) {
+        ReportResourceProblem(path, e.what());
+        throw;
+    }
+}
+
+}  // namespace
+
 void LoadCorrectBitmap(platform::Bitmap& bitmap, const std::string& path) {
     NoteResourceRequest(path);
-    std::vector<uint8_t> file = ReadWholeFile(path);
-    RepairBmpHeader(file);
-    bitmap = platform::DecodeBmp(file);
+    NamingFailures(path, [&] {
+        std::vector<uint8_t> file = ReadWholeFile(path);
+        RepairBmpHeader(file);
+        bitmap = platform::DecodeBmp(file);
+    });
 }
 
 platform::Bitmap LoadJpegPicture(const std::string& path) {
     NoteResourceRequest(path);
-    return platform::DecodeJpeg(ReadWholeFile(path));
+    return NamingFailures(path, [&] { return platform::DecodeJpeg(ReadWholeFile(path)); });
 }

@@ -62,6 +62,11 @@ bool OtworzPowBMP(const std::string& name, platform::Bitmap& out) {
 platform::Bitmap LoadLibraryPicture(Library library, const std::string& name) {
     platform::Bitmap picture;
     if (!OpenLibraryBMP(library, name, picture)) {
+        // A damaged picture was named by the loader already.
+        const std::filesystem::path file = LibraryFolder(library) / (name + ".xbi");
+        if (!FileExists(file)) {
+            ReportResourceProblem(file.string(), "no such file");
+        }
         throw CBlad::FromCode(library == Library::Butt ? CBlad::LibraryBitmapMissingCode
                                                        : CBlad::ResourceMissingCode);
     }

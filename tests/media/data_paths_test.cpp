@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
 #include <vector>
 
 #include "media/scoped_temp_dir.h"
@@ -45,26 +46,72 @@ TEST(NativePath, CollapsesSeparatorsKeepsCaseAndRootsData) {
     }
 }
 
+namespace {
+
+// Makes dir/Data look like a data set: the two folders every one has.
+void MakeDataSet(const fs::path& dir) {
+    fs::create_directories(dir / "Data" / "Intf");
+    fs::create_directories(dir / "Data" / "Lib" / "BUTT");
+}
+
+}  // namespace
+
 TEST(DataRoot, PrefersWorkingDirThenExecutableDirThenInstalledDir) {
-    ScopedTempDir work, exe, nowhere;
     const fs::path installed = "/usr/share/vimbaro/Data";
-    EXPECT_EQ(ChooseDataRoot(work.Path(), exe.Path(), installed), installed);
-    EXPECT_EQ(ChooseDataRoot(work.Path(), {}, installed), installed);
-
-    // A plain file called Data is not a data folder.
-    work.Write("Data", std::vector<uint8_t>{1});
-    EXPECT_EQ(ChooseDataRoot(work.Path(), exe.Path(), installed), installed);
-
-    fs::create_directories(exe.Path() / "Data");
-    EXPECT_EQ(ChooseDataRoot(work.Path(), exe.Path(), installed), exe.Path() / "Data");
-
-    fs::create_directories(nowhere.Path() / "Data");
-    EXPECT_EQ(ChooseDataRoot(nowhere.Path(), exe.Path(), installed), nowhere.Path() / "Data");
+    enum class Kind { None, DataSet, Empty, Foreign, PlainFile };
+    auto make = [](const fs::path& dir, Kind kind) {
+        switch (kind) {
+            case Kind::None:
+                break;
+            case Kind::DataSet:
+                MakeDataSet(dir);
+                break;
+            case Kind::Empty:
+                fs::create_directories(dir / "Data");
+                break;
+            case Kind::Foreign:  // somebody else's data: files, but no data set's folders
+                fs::create_directories(dir / "Data" / "Res");
+                fs::create_directories(dir / "Data" / "csv");
+                break;
+            case Kind::PlainFile: {
+                std::ofstream(dir / "Data") << "x";
+                break;
+            }
+        }
+    };
+    enum class Root { Working, Executable, Installed };
+    struct Case {
+        const char* what;
+        Kind working, executable;
+        Root expected;
+    } cases[] = {
+        {"nothing anywhere", Kind::None, Kind::None, Root::Installed},
+        {"a data set in the working folder wins", Kind::DataSet, Kind::DataSet, Root::Working},
+        {"then the one beside the program", Kind::None, Kind::DataSet, Root::Executable},
+        {"an empty Data does not hide the program's", Kind::Empty, Kind::DataSet, Root::Executable},
+        {"nor does a foreign one", Kind::Foreign, Kind::DataSet, Root::Executable},
+        {"nor a plain file", Kind::PlainFile, Kind::DataSet, Root::Executable},
+        {"an empty Data beside the program is passed over too", Kind::Empty, Kind::Empty,
+         Root::Installed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScopedTempDir work, exe;
+        make(work.Path(), c.working);
+        make(exe.Path(), c.executable);
+        const fs::path expected = c.expected == Root::Working      ? work.Path() / "Data"
+                                  : c.expected == Root::Executable ? exe.Path() / "Data"
+                                                                   : installed;
+        EXPECT_EQ(ChooseDataRoot(work.Path(), exe.Path(), installed), expected);
+    }
+    ScopedTempDir work;
+    MakeDataSet(work.Path());
+    EXPECT_EQ(ChooseDataRoot(work.Path(), {}, installed), work.Path() / "Data");
 }
 
 TEST(DataRoot, FollowsTheWorkingDirectoryAndTheTestOverride) {
     ScopedTempDir work;
-    fs::create_directories(work.Path() / "Data" / "Res");
+    MakeDataSet(work.Path());
     {
         ScopedCurrentPath cd(work.Path());
         EXPECT_TRUE(fs::equivalent(DataRoot(), work.Path() / "Data"));

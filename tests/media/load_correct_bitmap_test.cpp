@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -203,4 +205,45 @@ TEST_F(LoadCorrectBitmapTest, LoadJpegPicture) {
     EXPECT_THROW(LoadJpegPicture(Write("bad.xji", {0xFF, 0xD8, 0xFF, 0x00})), ImageDecodeError);
     // A BMP under a JPEG name is not a picture either.
     EXPECT_THROW(LoadJpegPicture(Write("bmp.xji", Rgb24(2, 2).Build())), ImageDecodeError);
+}
+
+// The user sees only "reinstall"; whoever installs the game finds the file on standard error.
+TEST_F(LoadCorrectBitmapTest, AFileThatCannotBeUsedIsNamedOnStandardError) {
+    const std::string missing = (dir_ / "Intf" / "op_b.xji").string();
+    const std::string damaged = Write("bad.xbi", {'B', 'M', 1, 2, 3});
+    const std::string good = Write("good.xbi", Rgb24(3, 2).Build());
+    struct Case {
+        const char* what;
+        std::function<void()> load;
+        std::string named;  // empty: nothing is said
+    } cases[] = {
+        {"missing JPEG", [&] { LoadJpegPicture(missing); }, missing},
+        {"damaged BMP",
+         [&] {
+             Bitmap b;
+             LoadCorrectBitmap(b, damaged);
+         },
+         damaged},
+        {"good BMP",
+         [&] {
+             Bitmap b;
+             LoadCorrectBitmap(b, good);
+         },
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::internal::CaptureStderr();
+        try {
+            c.load();
+        } catch (const std::exception&) {
+        }
+        const std::string said = testing::internal::GetCapturedStderr();
+        if (c.named.empty()) {
+            EXPECT_EQ(said, "");
+        } else {
+            EXPECT_EQ(said.rfind("vimbaro: cannot use " + c.named + ": ", 0), 0u) << said;
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        }
+    }
 }

@@ -98,6 +98,7 @@ TEST_F(PictureLibrary, LoadingAMissingPictureRaisesTheCallersCode) {
         {Library::Butt, 100, "Brak Bitmapy w dll"},
     };
     for (const auto& c : cases) {
+        testing::internal::CaptureStderr();
         try {
             LoadLibraryPicture(c.library, "nothing_s");
             ADD_FAILURE() << c.code;
@@ -105,5 +106,9 @@ TEST_F(PictureLibrary, LoadingAMissingPictureRaisesTheCallersCode) {
             EXPECT_EQ(e.Code(), c.code);
             EXPECT_EQ(e.Text(), c.text);
         }
+        // Standard error names the file the user is told to reinstall for.
+        const std::string file = (LibraryFolder(c.library) / "nothing_s.xbi").string();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "vimbaro: cannot use " + file + ": no such file\n");
     }
 }
