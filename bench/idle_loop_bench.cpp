@@ -2,11 +2,18 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <string>
 
+#include "media/cmid.h"
+#include "media/data_paths.h"
 #include "platform/application.h"
 #include "platform/backend.h"
 #include "platform/form.h"
+#include "platform/install_dirs.h"
+#include "platform/sound.h"
 #include "platform/timer.h"
 
 namespace {
@@ -18,12 +25,40 @@ class BlackForm : public platform::Form {
     }
 };
 
-}  // namespace
+// Wake-ups of every thread of the process so far: each is a switch into the kernel's
+// scheduler, voluntary (a wait) or not.
+double ContextSwitches() {
+    double total = 0;
+    std::error_code ec;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task", ec)) {
+        std::ifstream status(task.path() / "status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.starts_with("voluntary_ctxt_switches:") ||
+                line.starts_with("nonvoluntary_ctxt_switches:")) {
+                total += std::stod(line.substr(line.find(':') + 1));
+            }
+        }
+    }
+    return total;
+}
 
-// Processor time the event loop uses per second of wall time while a full-screen form is
-// shown and a one-second timer runs, as on the menu. Run it on a real X server (Xvfb) to
-// measure the blocking wait; SDL's dummy video driver polls and reads much higher.
-static void BM_IdleLoopCpuPerSecond(benchmark::State& state) {
+enum class Sounds { None, AfterARecording, TunePlaying };
+
+// The data set the build makes lies beside the bench folder, not beside this program.
+void UseTheBuiltDataSet() {
+    const std::filesystem::path built = platform::ExecutableDir().parent_path() / "Data";
+    if (!FileExists(NativePath(std::string(MenuTuneFile))) &&
+        FileExists(built / "Res" / "Snd" / "Men" / "s.snd")) {
+        SetDataRootForTesting(built);
+    }
+}
+
+// Processor time and wake-ups per second of wall time while a full-screen form is shown and
+// a one-second timer runs, as on the menu: with nothing to play, a little after a recording
+// has played, and while the menu tune plays. Run it on a real X server (Xvfb) to measure the
+// blocking wait; SDL's dummy video driver polls and reads much higher.
+void IdleLoop(benchmark::State& state, Sounds sounds) {
     std::unique_ptr<platform::Application> app;
     try {
         app = std::make_unique<platform::Application>(platform::CreateSdlBackend());
@@ -31,6 +66,8 @@ static void BM_IdleLoopCpuPerSecond(benchmark::State& state) {
         state.SkipWithError(e.what());
         return;
     }
+    platform::Sound::ResetDriverForTesting();
+    UseTheBuiltDataSet();
     BlackForm form;
     platform::Point screen = app->ScreenSize();
     form.SetBounds({0, 0, screen.X, screen.Y});
@@ -38,14 +75,53 @@ static void BM_IdleLoopCpuPerSecond(benchmark::State& state) {
     platform::Timer timer(1000, [] {});
     timer.SetEnabled(true);
     app->RunFor(100);  // let the window map first
+    if (sounds == Sounds::AfterARecording) {
+        const std::string praise = NativePath("Data\\Res\\Snd\\g1.snd");
+        if (!platform::Sound::PlayWave(praise, true)) {
+            state.SkipWithError(("no recording at " + praise).c_str());
+            return;
+        }
+        app->RunFor(5000);  // the device is let go once nothing has played for a while
+    } else if (sounds == Sounds::TunePlaying) {
+        if (!platform::Sound::MidiOpen(NativePath(std::string(MenuTuneFile))) ||
+            !platform::Sound::MidiPlay()) {
+            state.SkipWithError("the menu tune does not play (no data set or no sound font)");
+            return;
+        }
+        app->RunFor(500);
+    }
     double cpuMs = 0;
+    double switches = 0;
     for (auto _ : state) {
-        std::clock_t before = std::clock();
+        const std::clock_t before = std::clock();
+        const double switchesBefore = ContextSwitches();
         app->RunFor(1000);
         cpuMs += 1000.0 * static_cast<double>(std::clock() - before) / CLOCKS_PER_SEC;
+        switches += ContextSwitches() - switchesBefore;
     }
-    state.counters["cpu_ms_per_s"] = cpuMs / static_cast<double>(state.iterations());
-    const char* driver = std::getenv("DISPLAY");
-    state.SetLabel(driver != nullptr && *driver != '\0' ? "X display" : "no display");
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["cpu_ms_per_s"] = cpuMs / n;
+    state.counters["wakeups_per_s"] = switches / n;
+    state.counters["audio_device_open"] = platform::Sound::DeviceOpen() ? 1 : 0;
+    const char* display = std::getenv("DISPLAY");
+    state.SetLabel(
+        (display != nullptr && *display != '\0' ? "X display, sound " : "no display, sound ") +
+        platform::Sound::DriverName());
+    platform::Sound::MidiClose();
+    platform::Sound::ResetDriverForTesting();
 }
-BENCHMARK(BM_IdleLoopCpuPerSecond)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_CAPTURE(IdleLoop, nothing_played, Sounds::None)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(IdleLoop, after_a_recording, Sounds::AfterARecording)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(IdleLoop, menu_tune_playing, Sounds::TunePlaying)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

@@ -159,6 +159,17 @@ std::string Sound::DriverName() {
     return CurrentDriver()->Name();
 }
 
+bool Sound::DeviceOpen() {
+    std::shared_ptr<SoundDriver> driver;
+    {
+        Service& s = TheService();
+        std::lock_guard lock(s.Lock);
+        driver = s.Driver;
+    }
+    // Asking must not open a device itself.
+    return driver && driver->DeviceOpen();
+}
+
 void Sound::UseSilentDriverForTesting() {
     std::shared_ptr<SoundDriver> old = CreateSilentSoundDriver();
     Service& s = TheService();

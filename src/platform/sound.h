@@ -47,6 +47,10 @@ class Sound {
 
     // The player in use: "sdl", "sdl-dummy" or "silent" (choosing one if none is yet).
     static std::string DriverName();
+    // Whether the player holds an audio device open now (false before any sound was asked
+    // for). The device is let go a little after the last sound has ended, so an idle program
+    // does not keep waking for audio.
+    static bool DeviceOpen();
 
     // Installs a fresh silent player (nothing playing, no tune open), whose timing follows
     // the process-wide clock, so tests need no sound device and cost no real time.

@@ -32,6 +32,9 @@ class SoundDriver {
     virtual bool PlayMidi() = 0;
     virtual bool StopMidi() = 0;
     virtual bool MidiPlaying() = 0;
+
+    // Whether an audio device is open now (while one is, the audio thread keeps waking).
+    virtual bool DeviceOpen() { return false; }
 };
 
 // A player that makes no sound but keeps the timing of each sound on the process-wide clock.

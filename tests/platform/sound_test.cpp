@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
+#include <chrono>
+
 #include <string>
 #include <vector>
 
@@ -225,6 +229,44 @@ TEST(SdlSound, PlaysRecordingsOnTheDummyDevice) {
     Sound::UseSilentDriverForTesting();
 }
 
+// An open device keeps SDL's audio thread waking: with nothing to play the player lets the
+// device go, and the next sound opens it again and still plays to its end.
+TEST(SdlSound, LetsTheDeviceGoWhileNothingPlays) {
+    Sound::ResetDriverForTesting();
+    std::string driver = Sound::DriverName();
+    if (driver.rfind("sdl", 0) != 0) {
+        Sound::UseSilentDriverForTesting();
+        GTEST_SKIP() << "SDL audio unavailable, driver " << driver;
+    }
+    ScopedTempDir dir;
+    std::string shorter = dir.Write("short.snd", MakeWave(11025, 1, 8, 1100)).string();
+    auto closesWithin = [](std::chrono::seconds limit) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (Sound::DeviceOpen() && std::chrono::steady_clock::now() < end) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return !Sound::DeviceOpen();
+    };
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        Sound::StartRecording();
+        EXPECT_TRUE(Sound::PlayWave(shorter, true));
+        EXPECT_TRUE(Sound::DeviceOpen());
+        EXPECT_FALSE(Sound::IsWavePlaying());
+        Sound::StopRecording();
+        ASSERT_EQ(Sound::Recorded().size(), 1u);
+        EXPECT_EQ(Sound::Recorded()[0].Outcome, O::Played);
+        EXPECT_TRUE(closesWithin(std::chrono::seconds(10)));
+    }
+    // A long recording keeps it open while it plays.
+    std::string longer = dir.Write("long.snd", MakeWave(22050, 1, 16, 22050 * 6)).string();
+    EXPECT_TRUE(Sound::PlayWave(longer, false));
+    std::this_thread::sleep_for(std::chrono::seconds(4));
+    EXPECT_TRUE(Sound::IsWavePlaying());
+    EXPECT_TRUE(Sound::DeviceOpen());
+    Sound::UseSilentDriverForTesting();
+}
+
 // FluidSynth loads sound-font samples on OpenMP threads, whose synchronisation the thread
 // sanitizer cannot see; it would report races inside libgomp that are not ours.
 #if defined(__SANITIZE_THREAD__)
@@ -261,6 +303,20 @@ TEST(SdlSound, PlaysTheTuneThroughTheSynthesiser) {
     EXPECT_TRUE(Sound::IsMidiPlaying());
     EXPECT_TRUE(Sound::MidiRewind());
     EXPECT_FALSE(Sound::IsMidiPlaying());
+    // A tune that was stopped where it stood keeps the device, to go on from there.
+    EXPECT_TRUE(Sound::MidiPlay());
+    EXPECT_TRUE(Sound::MidiStop());
+    std::this_thread::sleep_for(std::chrono::seconds(5));
+    EXPECT_TRUE(Sound::DeviceOpen());
+    // Rewound, it lets the device go, and plays again from its start.
+    EXPECT_TRUE(Sound::MidiRewind());
+    for (int i = 0; i < 100 && Sound::DeviceOpen(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_FALSE(Sound::DeviceOpen());
+    EXPECT_TRUE(Sound::MidiPlay());
+    EXPECT_TRUE(Sound::IsMidiPlaying());
+    EXPECT_TRUE(Sound::DeviceOpen());
     EXPECT_TRUE(Sound::MidiClose());
     EXPECT_FALSE(Sound::MidiPlay());
     Sound::UseSilentDriverForTesting();

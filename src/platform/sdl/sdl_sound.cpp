@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
+#include <thread>
 
 #include "platform/sound_driver.h"
 #include "platform/sound_font.h"
@@ -16,6 +17,10 @@ namespace {
 constexpr int kWaveChannel = 0;
 // A recording that has not ended this long after its length is stopped: the device is stuck.
 constexpr auto kWaveGrace = std::chrono::seconds(2);
+// An open audio device keeps SDL's audio thread waking every few milliseconds even when it
+// plays nothing, so the device is closed once nothing has played for this long; the next
+// sound opens it again.
+constexpr auto kIdleBeforeClosing = std::chrono::seconds(2);
 
 struct ChunkDeleter {
     void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
@@ -55,8 +60,11 @@ std::atomic<SdlSoundDriver*> theDriver{nullptr};
 // SDL_mixer with one channel for the recordings and its music stream for the tune. The
 // channel-finished callback runs on the audio thread with the audio locked, so it only
 // counts and signals; it never calls the mixer. No lock of ours is held while calling it.
+// A thread of the driver's own closes the device while nothing plays (a paused tune keeps
+// it open, since its place would be lost); every operation that needs it opens it again.
 class SdlSoundDriver final : public SoundDriver {
   public:
+    // The mixer is open on the device when this is called.
     SdlSoundDriver() {
         const char* current = SDL_GetCurrentAudioDriver();
         name_ = current != nullptr && std::strcmp(current, "dummy") == 0 ? "sdl-dummy" : "sdl";
@@ -65,22 +73,27 @@ class SdlSoundDriver final : public SoundDriver {
         if (!fonts.empty()) {
             Mix_SetSoundFonts(fonts.c_str());
         }
-        Mix_AllocateChannels(1);
         theDriver.store(this);
-        Mix_ChannelFinished(&SdlSoundDriver::OnChannelFinished);
+        SetUpOpenDevice();
+        closer_ = std::thread([this] { CloseWhileIdle(); });
     }
 
     ~SdlSoundDriver() override {
-        // Clearing the callback takes the audio lock: no callback runs once it returns.
-        Mix_ChannelFinished(nullptr);
+        {
+            std::lock_guard ops(ops_);
+            shutdown_ = true;
+        }
+        deviceChanged_.notify_all();
+        closer_.join();
+        std::lock_guard ops(ops_);
+        CloseDeviceLocked();
         theDriver.store(nullptr);
-        Mix_HaltChannel(-1);
-        Mix_HaltMusic();
-        chunk_.reset();
-        music_.reset();
-        Mix_CloseAudio();
         Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+
+    bool DeviceOpen() override {
+        std::lock_guard ops(ops_);
+        return deviceOpen_;
     }
 
     SdlSoundDriver(const SdlSoundDriver&) = delete;
@@ -91,6 +104,9 @@ class SdlSoundDriver final : public SoundDriver {
     WaveOutcome StartWave(const std::vector<uint8_t>& bytes, const WaveInfo& info) override {
         std::lock_guard ops(ops_);
         if (WavePlaying()) {
+            return WaveOutcome::Dropped;
+        }
+        if (!OpenDeviceLocked()) {
             return WaveOutcome::Dropped;
         }
         // The previous recording has ended; its chunk may go now (never in the callback).
@@ -130,11 +146,10 @@ class SdlSoundDriver final : public SoundDriver {
     bool OpenMidi(std::vector<uint8_t> bytes, const MidiInfo& /*info*/) override {
         std::lock_guard ops(ops_);
         CloseMidiLocked();
-        // The bytes stay alive with the music: a decoder may read them while it plays.
+        // The bytes stay alive with the music: a decoder may read them while it plays, and
+        // the music is made again from them when the device opens again.
         midiBytes_ = std::move(bytes);
-        SDL_RWops* rw = SDL_RWFromConstMem(midiBytes_.data(), static_cast<int>(midiBytes_.size()));
-        music_.reset(Mix_LoadMUSType_RW(rw, MUS_MID, 1));
-        if (!music_) {
+        if (!OpenDeviceLocked() || !LoadMusicLocked()) {
             midiBytes_.clear();
             return false;
         }
@@ -144,7 +159,7 @@ class SdlSoundDriver final : public SoundDriver {
 
     bool MidiIsOpen() override {
         std::lock_guard ops(ops_);
-        return music_ != nullptr;
+        return !midiBytes_.empty();
     }
 
     void CloseMidi() override {
@@ -154,11 +169,13 @@ class SdlSoundDriver final : public SoundDriver {
 
     bool RewindMidi() override {
         std::lock_guard ops(ops_);
-        if (!music_) {
+        if (midiBytes_.empty()) {
             return false;
         }
         if (tune_ != Tune::AtStart) {
-            Mix_HaltMusic();
+            if (deviceOpen_) {
+                Mix_HaltMusic();
+            }
             tune_ = Tune::AtStart;
         }
         return true;
@@ -166,15 +183,16 @@ class SdlSoundDriver final : public SoundDriver {
 
     bool PlayMidi() override {
         std::lock_guard ops(ops_);
-        if (!music_) {
+        if (midiBytes_.empty()) {
             return false;
         }
         NoteTuneEnd();
         if (tune_ == Tune::AtStart) {
-            if (Mix_PlayMusic(music_.get(), 0) != 0) {
+            if (!OpenDeviceLocked() || Mix_PlayMusic(music_.get(), 0) != 0) {
                 return false;
             }
             tune_ = Tune::Playing;
+            deviceChanged_.notify_all();
         } else if (tune_ == Tune::Paused) {
             Mix_ResumeMusic();
             tune_ = Tune::Playing;
@@ -184,7 +202,7 @@ class SdlSoundDriver final : public SoundDriver {
 
     bool StopMidi() override {
         std::lock_guard ops(ops_);
-        if (!music_) {
+        if (midiBytes_.empty()) {
             return false;
         }
         NoteTuneEnd();
@@ -198,7 +216,7 @@ class SdlSoundDriver final : public SoundDriver {
     bool MidiPlaying() override {
         std::lock_guard ops(ops_);
         NoteTuneEnd();
-        return music_ && tune_ == Tune::Playing;
+        return !midiBytes_.empty() && tune_ == Tune::Playing;
     }
 
   private:
@@ -230,8 +248,82 @@ class SdlSoundDriver final : public SoundDriver {
         tune_ = Tune::AtStart;
     }
 
+    bool LoadMusicLocked() {
+        SDL_RWops* rw = SDL_RWFromConstMem(midiBytes_.data(), static_cast<int>(midiBytes_.size()));
+        music_.reset(Mix_LoadMUSType_RW(rw, MUS_MID, 1));
+        return music_ != nullptr;
+    }
+
+    // What an open device needs: one channel and our end-of-recording signal.
+    void SetUpOpenDevice() {
+        Mix_AllocateChannels(1);
+        Mix_ChannelFinished(&SdlSoundDriver::OnChannelFinished);
+        deviceOpen_ = true;
+    }
+
+    // Opens the device (and makes the open tune again) unless it is open already.
+    bool OpenDeviceLocked() {
+        ++activity_;
+        if (deviceOpen_) {
+            return true;
+        }
+        if (!OpenMixer()) {
+            return false;
+        }
+        SetUpOpenDevice();
+        if (!midiBytes_.empty() && !LoadMusicLocked()) {
+            CloseMidiLocked();
+        }
+        deviceChanged_.notify_all();
+        return true;
+    }
+
+    void CloseDeviceLocked() {
+        if (!deviceOpen_) {
+            return;
+        }
+        // Clearing the callback takes the audio lock: no callback runs once it returns.
+        Mix_ChannelFinished(nullptr);
+        Mix_HaltChannel(-1);
+        Mix_HaltMusic();
+        chunk_.reset();
+        music_.reset();  // made again from its bytes when the device opens again
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        deviceOpen_ = false;
+    }
+
+    // Nothing plays and nothing waits to go on from where it stopped.
+    bool IdleLocked() {
+        NoteTuneEnd();
+        return !WavePlaying() && tune_ != Tune::Playing && tune_ != Tune::Paused;
+    }
+
+    // The closer thread: closes the device once it has stood idle for a while, with no
+    // operation in between.
+    void CloseWhileIdle() {
+        std::unique_lock lock(ops_);
+        while (!shutdown_) {
+            if (!deviceOpen_) {
+                deviceChanged_.wait(lock);
+                continue;
+            }
+            const uint64_t seen = activity_;
+            const bool idle = IdleLocked();
+            deviceChanged_.wait_for(lock, kIdleBeforeClosing);
+            if (!shutdown_ && idle && activity_ == seen && IdleLocked()) {
+                CloseDeviceLocked();
+            }
+        }
+    }
+
     std::string name_;
-    std::mutex ops_;  // one mixer operation at a time
+    std::mutex ops_;                         // one mixer operation at a time
+    std::condition_variable deviceChanged_;  // with ops_: opened, shut down, tune started
+    bool deviceOpen_ = false;
+    bool shutdown_ = false;
+    uint64_t activity_ = 0;  // operations that needed the device
+    std::thread closer_;
     std::unique_ptr<Mix_Chunk, ChunkDeleter> chunk_;
     std::unique_ptr<Mix_Music, MusicDeleter> music_;
     std::vector<uint8_t> midiBytes_;
