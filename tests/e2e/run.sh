@@ -12,6 +12,8 @@ passes=0
 xvfb_pid=""
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# The program runs in $work, whose empty Data folder must not hide the data set beside it.
+mkdir -p "$work/Data"
 unset SDL_VIDEODRIVER
 export SDL_AUDIODRIVER=dummy
 
@@ -176,6 +178,8 @@ menu_session() {  # menu_session SCREEN LEFT TOP PERCENT
   menu1=$(shoot "menu1-$screen")
   check "$screen menu: level III turns on" changed "$menu0" "$menu1" $(area 430 258 160 60)
   check "$screen menu: level I turns off" changed "$menu0" "$menu1" $(area 430 185 160 60)
+  check "$screen settings: level III is stored at once" \
+    grep -qx "poziom=4" "$XDG_CONFIG_HOME/vimbaro/options"
   at 1213 546  # options
   options0=$(shoot "options0-$screen")
   check "$screen options: the page replaces the menu" changed "$menu1" "$options0" \
@@ -186,6 +190,23 @@ menu_session() {  # menu_session SCREEN LEFT TOP PERCENT
     $(area 515 300 300 60)
   check "$screen options: scanning off turns off" changed "$options0" "$options1" \
     $(area 515 230 300 60)
+  local lamp=$(area 70 385 190 190)
+  xdotool keydown k
+  sleep 0.5
+  local lit=$(shoot "lit-$screen")
+  xdotool keyup k
+  sleep 0.5
+  local dark=$(shoot "dark-$screen")
+  check "$screen options: holding K lights the select switch" changed "$options1" "$lit" $lamp
+  check "$screen options: letting go puts it out" unchanged "$options1" "$dark" $lamp
+  at 665 540  # one switch: the step-time slider comes alive
+  local slider0 slider1
+  slider0=$(shoot "slider0-$screen")
+  xdotool mousemove --sync "$(x 985)" "$(y 565)"  # over the slider
+  sleep 0.5
+  slider1=$(shoot "slider1-$screen")
+  check "$screen options: the step time shows below the slider under the pointer" \
+    changed "$slider0" "$slider1" $(area 835 605 330 40)
   xdotool key Escape
   sleep 0.7
   menu2=$(shoot "menu2-$screen")
@@ -195,27 +216,66 @@ menu_session() {  # menu_session SCREEN LEFT TOP PERCENT
   about0=$(shoot "about0-$screen")
   check "$screen information: the page window shows a page" changed "$menu2" "$about0" \
     $(area 583 150 500 640)
+  xdotool key End
+  sleep 0.5
+  local about_end
+  about_end=$(shoot "about-end-$screen")
+  check "$screen information: End scrolls the page" changed "$about0" "$about_end" \
+    $(area 583 150 500 640)
+  xdotool key Home
+  sleep 0.5
+  about_end=$(shoot "about-home-$screen")
+  check "$screen information: Home scrolls back to the top" unchanged "$about0" "$about_end" \
+    $(area 583 150 500 640)
   at 550 88  # the page toggle, beside the page window
   about1=$(shoot "about1-$screen")
   check "$screen information: the toggle turns the page" changed "$about0" "$about1" \
     $(area 583 150 500 640)
-  xdotool key Escape
-  sleep 0.7
+  at 1213 781  # the back button
   menu3=$(shoot "menu3-$screen")
-  check "$screen information: Esc goes back to the menu" unchanged "$menu1" "$menu3" \
+  check "$screen information: the back button goes back to the menu" unchanged "$menu1" "$menu3" \
     $(area 400 68 300 400)
+  at 575 745  # J, the only sound ticked: now none is
+  local menu4
+  menu4=$(shoot "menu4-$screen")
+  check "$screen menu: with no sound ticked, words say why Start is greyed out" \
+    changed "$menu3" "$menu4" $(area 120 680 360 90)
   at 1213 781  # exit
   local rc
   wait_exit "$pid"
   check "$screen menu: the exit button ends the program with 0 (got $rc)" test "$rc" -eq 0
   local options_file="$XDG_CONFIG_HOME/vimbaro/options"
   check "$screen settings: level III stored" grep -qx "poziom=4" "$options_file"
-  check "$screen settings: scanning on stored" grep -qx "scan=12" "$options_file"
+  check "$screen settings: scanning on with one switch stored" grep -qx "scan=10" "$options_file"
+  check "$screen settings: no sound stored" grep -qx "gloski=0" "$options_file"
   stop_x
 }
 
 menu_session 1280x1024 0 32 100  # the 1280x960 layout
 menu_session 1280x800 128 16 80  # the 1024x768 layout
+
+# A data set that lacks a picture: the user is told to reinstall, and standard error names the
+# file for whoever installs the game.
+broken="$work/broken"
+mkdir -p "$broken/Data/Intf"
+data_set="$(dirname "$binary")/Data"
+for entry in "$data_set"/*; do
+  [ "$(basename "$entry")" = Intf ] || ln -s "$entry" "$broken/Data/"
+done
+for entry in "$data_set"/Intf/*; do
+  [ "$(basename "$entry")" = T_b.xji ] || ln -s "$entry" "$broken/Data/Intf/"
+done
+start_x 1280x1024
+(cd "$broken" && exec "$binary" 2>"$work/broken.txt") &
+pid=$!
+for _ in $(seq 100); do
+  grep -q "T_b.xji" "$work/broken.txt" 2>/dev/null && break
+  sleep 0.1
+done
+check "missing picture: standard error names it" grep -q "cannot use .*/Intf/T_b.xji" "$work/broken.txt"
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+stop_x
 
 # A 1024x600 screen is refused with the program's message and exit code -2.
 start_x 1024x600
