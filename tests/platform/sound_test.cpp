@@ -200,14 +200,24 @@ TEST(SoundFonts, EnvironmentFirstThenStandardPlaces) {
     EXPECT_EQ(platform::FindSoundFonts(nullptr, none), "");
 }
 
+// Chooses the player afresh, as at start-up; true when that is SDL's. Otherwise the silent
+// player is put back and the test has nothing to check.
+namespace {
+bool UseSdlPlayer() {
+    Sound::ResetDriverForTesting();
+    if (Sound::DriverName().rfind("sdl", 0) == 0) {
+        return true;
+    }
+    Sound::UseSilentDriverForTesting();
+    return false;
+}
+}  // namespace
+
 // Through SDL_mixer on SDL's dummy device, which plays in real time: the recording must
 // really start, refuse a second one, and a synchronous one must return once it has ended.
 TEST(SdlSound, PlaysRecordingsOnTheDummyDevice) {
-    Sound::ResetDriverForTesting();
-    std::string driver = Sound::DriverName();
-    if (driver.rfind("sdl", 0) != 0) {
-        Sound::UseSilentDriverForTesting();
-        GTEST_SKIP() << "SDL audio unavailable, driver " << driver;
+    if (!UseSdlPlayer()) {
+        GTEST_SKIP() << "SDL audio unavailable";
     }
     ScopedTempDir dir;
     std::string longer = dir.Write("long.snd", MakeWave(22050, 2, 16, 22050 * 5)).string();
@@ -232,11 +242,8 @@ TEST(SdlSound, PlaysRecordingsOnTheDummyDevice) {
 // An open device keeps SDL's audio thread waking: with nothing to play the player lets the
 // device go, and the next sound opens it again and still plays to its end.
 TEST(SdlSound, LetsTheDeviceGoWhileNothingPlays) {
-    Sound::ResetDriverForTesting();
-    std::string driver = Sound::DriverName();
-    if (driver.rfind("sdl", 0) != 0) {
-        Sound::UseSilentDriverForTesting();
-        GTEST_SKIP() << "SDL audio unavailable, driver " << driver;
+    if (!UseSdlPlayer()) {
+        GTEST_SKIP() << "SDL audio unavailable";
     }
     ScopedTempDir dir;
     std::string shorter = dir.Write("short.snd", MakeWave(11025, 1, 8, 1100)).string();
@@ -285,9 +292,7 @@ TEST(SdlSound, PlaysTheTuneThroughTheSynthesiser) {
     if (kThreadSanitizer) {
         GTEST_SKIP() << "the synthesiser's OpenMP threads are invisible to the thread sanitizer";
     }
-    Sound::ResetDriverForTesting();
-    std::string driver = Sound::DriverName();
-    if (driver.rfind("sdl", 0) != 0 || platform::FindSoundFonts().empty()) {
+    if (!UseSdlPlayer() || platform::FindSoundFonts().empty()) {
         Sound::UseSilentDriverForTesting();
         GTEST_SKIP() << "no SDL audio or no General MIDI sound font";
     }
