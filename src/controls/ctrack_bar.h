@@ -5,7 +5,7 @@
 
 #include "controls/bitmap_control.h"
 #include "media/ctransbitmap.h"
-#include "media/cwatek.h"
+#include "media/invalidate.h"
 #include "platform/action.h"
 #include "platform/bitmap.h"
 #include "platform/control.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "media/cwatek.h"
 #include "media/data_paths.h"
+#include "media/invalidate.h"
 #include "media/scoped_temp_dir.h"
 #include "media/screen_geometry.h"
 #include "platform/application.h"

@@ -1,11 +1,11 @@
-#include "media/cpow.h"
+#include "pieces/cpow.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "media/cblad.h"
-#include "picture_fixture.h"
+#include "media/picture_fixture.h"
 
 using platform::Bitmap;
 using platform::Color;

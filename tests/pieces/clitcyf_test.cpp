@@ -1,15 +1,15 @@
-#include "media/clitcyf.h"
+#include "pieces/clitcyf.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "media/cblad.h"
-#include "media/ckarta.h"
-#include "media/cpow.h"
+#include "media/picture_fixture.h"
 #include "media/random.h"
 #include "media/sounds.h"
-#include "picture_fixture.h"
+#include "pieces/ckarta.h"
+#include "pieces/cpow.h"
 
 using platform::Bitmap;
 using platform::Color;

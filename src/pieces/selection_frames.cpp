@@ -1,4 +1,4 @@
-#include "media/selection_frames.h"
+#include "pieces/selection_frames.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "media/ckarta.h"
+#include "pieces/ckarta.h"
 
 #include <utility>
 

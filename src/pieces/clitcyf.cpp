@@ -1,4 +1,4 @@
-#include "media/clitcyf.h"
+#include "pieces/clitcyf.h"
 
 #include <utility>
 

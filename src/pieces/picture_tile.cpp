@@ -1,8 +1,8 @@
-#include "media/picture_tile.h"
+#include "pieces/picture_tile.h"
 
 #include <utility>
 
-#include "media/cpow.h"
+#include "pieces/cpow.h"
 #include "platform/clock.h"
 
 using platform::Bitmap;

@@ -1,4 +1,4 @@
-#include "media/cwatek.h"
+#include "pieces/cwatek.h"
 
 #include <gtest/gtest.h>
 

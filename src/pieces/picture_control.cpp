@@ -1,4 +1,4 @@
-#include "media/picture_control.h"
+#include "pieces/picture_control.h"
 
 #include <utility>
 

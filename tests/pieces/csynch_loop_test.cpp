@@ -1,4 +1,4 @@
-#include "media/csynch_loop.h"
+#include "pieces/csynch_loop.h"
 
 #include <gtest/gtest.h>
 

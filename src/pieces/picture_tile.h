@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "media/cwatek.h"
-#include "media/picture_control.h"
-#include "media/selection_frames.h"
+#include "pieces/cwatek.h"
+#include "pieces/picture_control.h"
+#include "pieces/selection_frames.h"
 #include "platform/bitmap.h"
 #include "platform/geometry.h"
 

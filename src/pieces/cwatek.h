@@ -1,15 +1,11 @@
 #pragma once
 
-#include <functional>
-
-#include "media/csynch_loop.h"
+#include "media/invalidate.h"
+#include "pieces/csynch_loop.h"
 #include "platform/bitmap.h"
 #include "platform/control.h"
 #include "platform/geometry.h"
 #include "platform/thread.h"
-
-// The invalidation callback drawing objects receive: queues a changed screen rectangle.
-using AddDirtyRectFn = std::function<void(const platform::Rect&)>;
 
 // Fades an object's picture into the frame over 40 steps of 80 ms. The frames are computed
 // on this thread; every canvas, the object and the form are touched only on the GUI thread.

@@ -1,12 +1,12 @@
-#include "media/ckarta.h"
+#include "pieces/ckarta.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "media/cblad.h"
-#include "media/cpow.h"
-#include "picture_fixture.h"
+#include "media/picture_fixture.h"
+#include "pieces/cpow.h"
 
 using platform::Bitmap;
 using platform::Color;

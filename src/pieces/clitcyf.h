@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "media/cwatek.h"
-#include "media/picture_tile.h"
-#include "media/selection_frames.h"
+#include "pieces/cwatek.h"
+#include "pieces/picture_tile.h"
+#include "pieces/selection_frames.h"
 #include "platform/bitmap.h"
 #include "platform/form.h"
 

@@ -1,4 +1,4 @@
-#include "media/cgraf.h"
+#include "pieces/cgraf.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "media/cludek.h"
+#include "pieces/cludek.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "media/cblad.h"
-#include "media/cludek_fixture.h"
 #include "media/data_paths.h"
 #include "media/scoped_temp_dir.h"
+#include "pieces/cludek_fixture.h"
 #include "platform/clock.h"
 #include "platform/headless_app.h"
 

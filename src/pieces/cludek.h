@@ -5,7 +5,7 @@
 #include <string>
 
 #include "media/ctransbitmap.h"
-#include "media/cwatek.h"
+#include "pieces/cwatek.h"
 #include "platform/bitmap.h"
 #include "platform/form.h"
 #include "platform/geometry.h"

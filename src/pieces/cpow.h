@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "media/cwatek.h"
-#include "media/picture_control.h"
+#include "pieces/cwatek.h"
+#include "pieces/picture_control.h"
 #include "platform/bitmap.h"
 #include "platform/form.h"
 #include "platform/geometry.h"

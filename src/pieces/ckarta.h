@@ -4,9 +4,9 @@
 #include <string>
 
 #include "media/cslowo.h"
-#include "media/cwatek.h"
-#include "media/picture_tile.h"
-#include "media/selection_frames.h"
+#include "pieces/cwatek.h"
+#include "pieces/picture_tile.h"
+#include "pieces/selection_frames.h"
 #include "platform/bitmap.h"
 #include "platform/form.h"
 

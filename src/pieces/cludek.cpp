@@ -1,13 +1,13 @@
-#include "media/cludek.h"
+#include "pieces/cludek.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "media/blend_masked.h"
 #include "media/cblad.h"
-#include "media/csynch_loop.h"
 #include "media/data_paths.h"
 #include "media/load_correct_bitmap.h"
+#include "pieces/csynch_loop.h"
 
 using platform::Bitmap;
 using platform::Point;

@@ -1,4 +1,4 @@
-#include "media/cpow.h"
+#include "pieces/cpow.h"
 
 #include <utility>
 
