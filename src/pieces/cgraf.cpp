@@ -17,22 +17,10 @@ void CGraf::LoadHighlightFrame() {
     SharedFrames().LoadStyle(SelectionFrames::Orange);
 }
 
-CGraf::CGraf(platform::Form& owner, Bitmap& frameCanvas, Bitmap* backgroundCanvas,
-             Bitmap& sceneCanvas, AddDirtyRectFn invalidate)
-    : CPictureControl(owner),
-      frameUser_(SharedFrames(), false),
-      frameCanvas_(frameCanvas),
-      backgroundCanvas_(backgroundCanvas),
-      sceneCanvas_(sceneCanvas),
-      invalidate_(std::move(invalidate)) {}
+CGraf::CGraf(platform::Form& owner, const DrawContext& context)
+    : CPictureControl(owner), frameUser_(SharedFrames(), false), context_(context) {}
 
 CGraf::~CGraf() = default;
-
-void CGraf::Queue(const Rect& r) const {
-    if (invalidate_) {
-        invalidate_(r);
-    }
-}
 
 void CGraf::Load(const std::string& folder, const std::string& name) {
     const std::string base = folder + name + SizeSuffix();
@@ -44,12 +32,12 @@ void CGraf::Load(const std::string& folder, const std::string& name) {
         throw CBlad::ResourceMissing();
     }
     picture_ = std::move(loaded);
-    MoveTo(Bounds().Left, Bounds().Top);
+    MoveTo({Bounds().Left, Bounds().Top});
     Paint();
 }
 
-Rect CGraf::MoveTo(int32_t left, int32_t top) {
-    rect_ = Rect::FromSize(left, top, picture_.Width(), picture_.Height());
+Rect CGraf::MoveTo(platform::Point position) {
+    rect_ = Rect::FromSize(position.X, position.Y, picture_.Width(), picture_.Height());
     pictureRect_ = {0, 0, picture_.Width(), picture_.Height()};
     SetBounds(rect_);
     return rect_;
@@ -59,14 +47,14 @@ void CGraf::Paint() {
     if (!Visible()) {
         return;
     }
-    picture_.Draw(frameCanvas_, rect_.Left, rect_.Top);
-    picture_.Draw(sceneCanvas_, rect_.Left, rect_.Top);
-    Queue(rect_);
+    picture_.Draw(context_.Frame, rect_.Left, rect_.Top);
+    picture_.Draw(context_.Scene, rect_.Left, rect_.Top);
+    context_.Queue(rect_);
 }
 
 void CGraf::PaintIntoBackground() {
-    if (backgroundCanvas_ != nullptr) {
-        picture_.Draw(*backgroundCanvas_, rect_.Left, rect_.Top);
+    if (context_.Background != nullptr) {
+        picture_.Draw(*context_.Background, rect_.Left, rect_.Top);
     }
 }
 
@@ -86,23 +74,22 @@ void CGraf::Highlight() {
         return;
     }
     const Rect r = HighlightRect();
-    frameCanvas_.DrawTransparent(r.Left, r.Top, *frame, SelectionFrames::KeyColour);
-    sceneCanvas_.DrawTransparent(r.Left, r.Top, *frame, SelectionFrames::KeyColour);
+    context_.Frame.DrawTransparent(r.Left, r.Top, *frame, SelectionFrames::KeyColour);
+    context_.Scene.DrawTransparent(r.Left, r.Top, *frame, SelectionFrames::KeyColour);
     highlighted_ = true;
     // The whole frame changed on the screen, not only the picture under it.
-    Queue(r);
+    context_.Queue(r);
 }
 
 void CGraf::Unhighlight() {
     if (!Visible()) {
         return;
     }
-    if (highlighted_ && backgroundCanvas_ != nullptr) {
+    if (highlighted_ && context_.Background != nullptr) {
         // The frame lies around the picture: painting the picture alone would leave it.
         const Rect r = HighlightRect();
-        sceneCanvas_.CopyRect(r, *backgroundCanvas_, r);
-        frameCanvas_.CopyRect(r, *backgroundCanvas_, r);
-        Queue(r);
+        context_.RestoreBackground(r);
+        context_.Queue(r);
     }
     highlighted_ = false;
     Paint();

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "media/ctransbitmap.h"
-#include "pieces/cwatek.h"
+#include "media/draw_context.h"
 #include "pieces/picture_control.h"
 #include "pieces/selection_frames.h"
 #include "platform/bitmap.h"
@@ -15,9 +15,9 @@
 // that can be highlighted with an orange frame while scanning stands on it.
 class CGraf : public CPictureControl {
   public:
-    // backgroundCanvas may be null; only PaintIntoBackground and Unhighlight use it.
-    CGraf(platform::Form& owner, platform::Bitmap& frameCanvas, platform::Bitmap* backgroundCanvas,
-          platform::Bitmap& sceneCanvas, AddDirtyRectFn invalidate);
+    // The context's background may be missing; only PaintIntoBackground and Unhighlight use
+    // it.
+    CGraf(platform::Form& owner, const DrawContext& context);
     ~CGraf() override;
 
     // Loads the pair folder + name + SizeSuffix + "_B.xbi" / "_W.xbi", sizes the control to
@@ -25,12 +25,12 @@ class CGraf : public CPictureControl {
     // before stays then.
     void Load(const std::string& folder, const std::string& name);
     // Moves the picture and returns its rectangle; nothing is drawn.
-    platform::Rect MoveTo(int32_t left, int32_t top);
-    // Blends the picture into FrameCanvas and SceneCanvas (while visible).
+    platform::Rect MoveTo(platform::Point position);
+    // Blends the picture into the frame and scene bitmaps (while visible).
     // The control's own paint on the form stays; this one draws into the bitmaps.
     using platform::Control::Paint;
     void Paint();
-    // Blends the picture into BackgroundCanvas, so it becomes part of the background.
+    // Blends the picture into the background bitmap, so it becomes part of the background.
     void PaintIntoBackground();
     // Draws the shared orange frame around the picture (while visible and once the frame
     // is loaded).
@@ -52,15 +52,11 @@ class CGraf : public CPictureControl {
     static SelectionFrames& SharedFrames();
     // Where the orange frame goes around the picture now.
     platform::Rect HighlightRect() const;
-    void Queue(const platform::Rect& r) const;
 
     SelectionFrames::User frameUser_;
     CTransBitmap picture_;
-    platform::Bitmap& frameCanvas_;
-    platform::Bitmap* backgroundCanvas_;
-    platform::Bitmap& sceneCanvas_;
+    DrawContext context_;
     platform::Rect rect_;
     platform::Rect pictureRect_;
     bool highlighted_ = false;
-    AddDirtyRectFn invalidate_;
 };

@@ -16,18 +16,15 @@ void CKarta::LoadFrames(int which) {
     SharedFrames().Load(which);
 }
 
-CKarta::CKarta(int32_t left, int32_t top, platform::Form& owner, std::string folder, CSlowo word,
-               bool selectable, uint8_t extra, int32_t tag, AddDirtyRectFn invalidate,
-               platform::Bitmap& frameCanvas, platform::Bitmap& backgroundCanvas,
-               platform::Bitmap& sceneCanvas)
-    : CPictureTile(owner, SharedFrames(), selectable, std::move(invalidate), frameCanvas,
-                   backgroundCanvas, sceneCanvas),
+CKarta::CKarta(platform::Form& owner, const DrawContext& context, platform::Point position,
+               std::string folder, CSlowo word, bool selectable, uint8_t extra, int32_t tag)
+    : CPictureTile(owner, context, SharedFrames(), selectable),
       extra_(extra),
       tag_(tag),
       folder_(std::move(folder)),
       word_(std::move(word)) {
     ReportingResourceErrors([&] {
-        Place(LoadJpegPicture(NativePath(folder_ + word_.Key + SizeSuffix() + ".xji")), left, top);
+        Place(LoadJpegPicture(NativePath(folder_ + word_.Key + SizeSuffix() + ".xji")), position);
     });
 }
 

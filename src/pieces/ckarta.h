@@ -4,7 +4,7 @@
 #include <string>
 
 #include "media/cslowo.h"
-#include "pieces/cwatek.h"
+#include "media/draw_context.h"
 #include "pieces/picture_tile.h"
 #include "pieces/selection_frames.h"
 #include "platform/bitmap.h"
@@ -15,12 +15,11 @@
 // "Pow" folder under the card's own folder) while its recording plays.
 class CKarta : public CPictureTile {
   public:
-    // Loads the picture; does not paint. Throws CBlad code 1 with ResourceMissingText when
-    // the picture or a frame picture is missing, having freed whatever it made.
-    CKarta(int32_t left, int32_t top, platform::Form& owner, std::string folder, CSlowo word,
-           bool selectable, uint8_t extra, int32_t tag, AddDirtyRectFn invalidate,
-           platform::Bitmap& frameCanvas, platform::Bitmap& backgroundCanvas,
-           platform::Bitmap& sceneCanvas);
+    // Loads the picture and places its top-left corner at position; does not paint. Throws
+    // CBlad code 1 with ResourceMissingText when the picture or a frame picture is missing,
+    // having freed whatever it made.
+    CKarta(platform::Form& owner, const DrawContext& context, platform::Point position,
+           std::string folder, CSlowo word, bool selectable, uint8_t extra, int32_t tag);
     ~CKarta() override;
 
     // The enlarged picture with the word's recording; blocks for the recording and 400 ms.

@@ -18,12 +18,9 @@ void CLitCyf::LoadFrames(int which) {
     SharedFrames().Load(which);
 }
 
-CLitCyf::CLitCyf(int32_t left, int32_t top, platform::Form& owner, std::string name,
-                 bool selectable, int32_t number, uint8_t extra, AddDirtyRectFn invalidate,
-                 platform::Bitmap& frameCanvas, platform::Bitmap& backgroundCanvas,
-                 platform::Bitmap& sceneCanvas)
-    : CPictureTile(owner, SharedFrames(), selectable, std::move(invalidate), frameCanvas,
-                   backgroundCanvas, sceneCanvas),
+CLitCyf::CLitCyf(platform::Form& owner, const DrawContext& context, platform::Point position,
+                 std::string name, bool selectable, int32_t number, uint8_t extra)
+    : CPictureTile(owner, context, SharedFrames(), selectable),
       number_(number),
       extra_(extra),
       name_(std::move(name)) {
@@ -33,7 +30,7 @@ CLitCyf::CLitCyf(int32_t left, int32_t top, platform::Form& owner, std::string n
             throw CBlad::ResourceMissing();
         }
         picture.ConvertTo(platform::PixelFormat::Bgr24);
-        Place(std::move(picture), left, top);
+        Place(std::move(picture), position);
     });
 }
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "pieces/cwatek.h"
+#include "media/draw_context.h"
 #include "pieces/picture_tile.h"
 #include "pieces/selection_frames.h"
 #include "platform/bitmap.h"
@@ -15,11 +15,11 @@
 // own set of selection frames, separate from the cards'.
 class CLitCyf : public CPictureTile {
   public:
-    // Fetches the picture; does not paint. Throws CBlad code 1 with ResourceMissingText when
-    // the library lacks the picture or a frame, having freed whatever it made.
-    CLitCyf(int32_t left, int32_t top, platform::Form& owner, std::string name, bool selectable,
-            int32_t number, uint8_t extra, AddDirtyRectFn invalidate, platform::Bitmap& frameCanvas,
-            platform::Bitmap& backgroundCanvas, platform::Bitmap& sceneCanvas);
+    // Fetches the picture and places its top-left corner at position; does not paint. Throws
+    // CBlad code 1 with ResourceMissingText when the library lacks the picture or a frame,
+    // having freed whatever it made.
+    CLitCyf(platform::Form& owner, const DrawContext& context, platform::Point position,
+            std::string name, bool selectable, int32_t number, uint8_t extra);
     ~CLitCyf() override;
 
     // The enlarged tile with its sound; blocks for the sound and 400 ms.

@@ -13,22 +13,14 @@ using platform::Bitmap;
 using platform::Point;
 using platform::Rect;
 
-CLudek::CLudek(platform::Form* owner, int32_t left, int32_t top, std::string name, Bitmap& target,
-               Bitmap& background, Bitmap& restore, AddDirtyRectFn invalidate)
-    : owner_(owner),
-      target_(target),
-      background_(background),
-      restore_(restore),
-      name_(std::move(name)),
-      startTop_(top),
-      startLeft_(left),
-      invalidate_(std::move(invalidate)) {
+CLudek::CLudek(platform::Form* owner, const DrawContext& context, Point position, std::string name)
+    : owner_(owner), context_(context), name_(std::move(name)), start_(position) {
     // Every member owns what it holds, so leaving here frees whatever was loaded so far.
     ReportingResourceErrors([this] { Load(); });
     width_ = frames_[1].Width();
     height_ = frames_[1].Height();
     frameRect_ = Rect{0, 0, width_, height_};
-    rect_ = Rect::FromSize(left, top, width_, height_);
+    rect_ = Rect::FromSize(position.X, position.Y, width_, height_);
     current_ = &frames_[kFacingDown];
     direction_ = kFacingDown;
 }
@@ -43,21 +35,15 @@ void CLudek::Load() {
     }
 }
 
-void CLudek::Invalidate(const Rect& r) const {
-    if (invalidate_) {
-        invalidate_(r);
-    }
-}
-
 void CLudek::Erase() {
-    Invalidate(rect_);
-    target_.CopyRect(rect_, restore_, rect_);
+    context_.Queue(rect_);
+    context_.ShowScene(rect_);
 }
 
 void CLudek::Draw() {
-    Invalidate(rect_);
-    BlendMasked(target_, rect_.Left, rect_.Top, *current_->Colour(), *current_->Mask(), frameRect_,
-                target_, rect_.Left, rect_.Top, 255);
+    context_.Queue(rect_);
+    BlendMasked(context_.Frame, rect_.Left, rect_.Top, *current_->Colour(), *current_->Mask(),
+                frameRect_, context_.Frame, rect_.Left, rect_.Top, 255);
 }
 
 void CLudek::Offset(int32_t dx, int32_t dy) {
@@ -70,8 +56,8 @@ void CLudek::Step(int32_t dx, int32_t dy) {
     Draw();
 }
 
-void CLudek::MoveTo(int32_t left, int32_t top) {
-    rect_ = Rect::FromSize(left, top, width_, height_);
+void CLudek::MoveTo(Point position) {
+    rect_ = Rect::FromSize(position.X, position.Y, width_, height_);
 }
 
 void CLudek::ShowFrame(uint8_t n) {

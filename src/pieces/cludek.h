@@ -5,7 +5,7 @@
 #include <string>
 
 #include "media/ctransbitmap.h"
-#include "pieces/cwatek.h"
+#include "media/draw_context.h"
 #include "platform/bitmap.h"
 #include "platform/form.h"
 #include "platform/geometry.h"
@@ -24,20 +24,20 @@ class CLudek {
     static constexpr uint32_t kCelebrateIntervalMs = 30;
 
     // Loads "Data//<name><size suffix>_obszar.xbi" and the sixteen frame pairs
-    // "..._b_<n>.xbi" / "..._w_<n>.xbi". The figure is drawn into target and erased from
-    // restore; background is only kept for the owner. owner (may be null) is repainted
-    // after every frame of a turn; invalidate (may be empty) receives every changed
+    // "..._b_<n>.xbi" / "..._w_<n>.xbi", and puts the figure's top-left corner at position.
+    // The figure is drawn into the context's frame bitmap and erased from its scene; the
+    // background is only kept for the owner. owner (may be null) is repainted after every
+    // frame of a turn; the context's callback (may be empty) receives every changed
     // rectangle. Nothing is drawn yet; the figure faces down.
     // Throws CBlad code 1 (ResourceMissingText) when a picture cannot be read.
-    CLudek(platform::Form* owner, int32_t left, int32_t top, std::string name,
-           platform::Bitmap& target, platform::Bitmap& background, platform::Bitmap& restore,
-           AddDirtyRectFn invalidate);
+    CLudek(platform::Form* owner, const DrawContext& context, platform::Point position,
+           std::string name);
     CLudek(const CLudek&) = delete;
     CLudek& operator=(const CLudek&) = delete;
 
-    // Restores what lies under the figure from the restore bitmap.
+    // Restores what lies under the figure from the scene.
     void Erase();
-    // Blends the current frame over whatever the target holds at the figure's rectangle.
+    // Blends the current frame over whatever the frame bitmap holds at the figure's rectangle.
     void Draw();
     // Moves the rectangle without drawing.
     void Offset(int32_t dx, int32_t dy);
@@ -61,8 +61,8 @@ class CLudek {
 
     // Where the figure is.
     const platform::Rect& Rectangle() const { return rect_; }
-    // Puts the rectangle's top-left corner at (left, top), keeping its size; draws nothing.
-    void MoveTo(int32_t left, int32_t top);
+    // Puts the rectangle's top-left corner at position, keeping its size; draws nothing.
+    void MoveTo(platform::Point position);
     // The index of the frame shown, 0...15.
     uint8_t Direction() const { return direction_; }
     const CTransBitmap& CurrentFrame() const { return *current_; }
@@ -73,17 +73,14 @@ class CLudek {
     // (0, 0, Width, Height).
     const platform::Rect& FrameRect() const { return frameRect_; }
     const std::string& Name() const { return name_; }
-    int32_t StartLeft() const { return startLeft_; }
-    int32_t StartTop() const { return startTop_; }
-    platform::Bitmap& Target() const { return target_; }
-    platform::Bitmap& Background() const { return background_; }
-    platform::Bitmap& Restore() const { return restore_; }
+    // Where the figure was put at construction.
+    platform::Point StartPosition() const { return start_; }
+    const DrawContext& Context() const { return context_; }
 
   private:
     void Load();
     // Erases, makes frame n current, draws and repaints the owner.
     void ShowFrame(uint8_t n);
-    void Invalidate(const platform::Rect& r) const;
     bool TouchesOutline(int64_t left, int64_t top, int64_t right, int64_t bottom) const;
     bool CountsAt(int64_t x, int64_t y) const;
 
@@ -91,16 +88,12 @@ class CLudek {
     std::array<CTransBitmap, kFrameCount> frames_;
     const CTransBitmap* current_ = nullptr;
     platform::Bitmap collisionMap_;
-    platform::Bitmap& target_;
-    platform::Bitmap& background_;
-    platform::Bitmap& restore_;
+    DrawContext context_;
     std::string name_;
-    int32_t startTop_;
-    int32_t startLeft_;
+    platform::Point start_;
     int32_t width_ = 0;
     int32_t height_ = 0;
     platform::Rect frameRect_;
     platform::Rect rect_;
     uint8_t direction_ = kFacingDown;
-    AddDirtyRectFn invalidate_;
 };

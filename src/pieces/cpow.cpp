@@ -11,13 +11,8 @@
 using platform::Bitmap;
 using platform::Rect;
 
-CPow::CPow(platform::Form& owner, Bitmap& frameCanvas, Bitmap& sceneCanvas,
-           std::function<void()> redrawVehicle, AddDirtyRectFn invalidate)
-    : CPictureControl(owner),
-      frameCanvas_(frameCanvas),
-      sceneCanvas_(sceneCanvas),
-      redrawVehicle_(std::move(redrawVehicle)),
-      invalidate_(std::move(invalidate)) {
+CPow::CPow(platform::Form& owner, const DrawContext& context, std::function<void()> redrawVehicle)
+    : CPictureControl(owner), context_(context), redrawVehicle_(std::move(redrawVehicle)) {
     SetVisible(false);
     SetEnabled(false);
 }
@@ -33,15 +28,9 @@ CPow* CPow::Of(const platform::Form& form) {
     return nullptr;
 }
 
-void CPow::Queue(const Rect& r) const {
-    if (invalidate_) {
-        invalidate_(r);
-    }
-}
-
 void CPow::RestoreView() {
-    frameCanvas_.CopyRect(viewRect_, sceneCanvas_, viewRect_);
-    Queue(viewRect_);
+    context_.ShowScene(viewRect_);
+    context_.Queue(viewRect_);
 }
 
 void CPow::ShowPicture(const std::string& name, const Rect& sourceRect) {
@@ -82,8 +71,8 @@ void CPow::LoadAndShow(const std::string& name) {
     viewRect_ = Rect::FromSize(left, top, picture->Width(), picture->Height());
     SetBounds(viewRect_);
 
-    frameCanvas_.CopyRect(viewRect_, *picture, picture->Bounds());
-    Queue(viewRect_);
+    context_.Frame.CopyRect(viewRect_, *picture, picture->Bounds());
+    context_.Queue(viewRect_);
     picture_ = std::move(picture);
     showing_ = true;
     Parent().Repaint();

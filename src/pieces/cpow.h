@@ -4,21 +4,20 @@
 #include <memory>
 #include <string>
 
-#include "pieces/cwatek.h"
+#include "media/draw_context.h"
 #include "pieces/picture_control.h"
 #include "platform/bitmap.h"
 #include "platform/form.h"
 #include "platform/geometry.h"
 
 // The enlarged view: one per game form, hidden until a card or tile asks it to show an
-// enlarged picture centred in the layout. It draws into FrameCanvas only, so SceneCanvas
-// still holds what lies under it and takes it away again.
+// enlarged picture centred in the layout. It draws into the frame bitmap only, so the scene
+// bitmap still holds what lies under it and takes it away again.
 class CPow : public CPictureControl {
   public:
     // redrawVehicle draws the game's vehicle again after the view has gone (the view may
-    // have covered it); it may be empty.
-    CPow(platform::Form& owner, platform::Bitmap& frameCanvas, platform::Bitmap& sceneCanvas,
-         std::function<void()> redrawVehicle, AddDirtyRectFn invalidate);
+    // have covered it); it may be empty. The context's background is not used.
+    CPow(platform::Form& owner, const DrawContext& context, std::function<void()> redrawVehicle);
     ~CPow() override;
 
     // The view of form, or nullptr when the form has none. Cards and tiles find it this way.
@@ -42,17 +41,14 @@ class CPow : public CPictureControl {
     void MouseUp(platform::MouseEvent& e) override;
 
   private:
-    void Queue(const platform::Rect& r) const;
-    // Puts SceneCanvas back over the view.
+    // Puts the scene back over the view.
     void RestoreView();
     void LoadAndShow(const std::string& name);
 
     std::unique_ptr<platform::Bitmap> picture_;
-    platform::Bitmap& frameCanvas_;
-    platform::Bitmap& sceneCanvas_;
+    DrawContext context_;
     std::function<void()> redrawVehicle_;
     platform::Rect sourceRect_;
     platform::Rect viewRect_;
     bool showing_ = false;
-    AddDirtyRectFn invalidate_;
 };

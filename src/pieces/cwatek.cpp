@@ -8,15 +8,14 @@ using platform::Bitmap;
 using platform::PixelFormat;
 using platform::Rect;
 
-CWatek::CWatek(bool createSuspended, AddDirtyRectFn addDirtyRect, const Rect& destRect,
-               const Rect& sourceRect, Bitmap& sourceCanvas, platform::Control* object,
-               Bitmap& destCanvas)
-    : destCanvas_(destCanvas),
-      sourceCanvas_(sourceCanvas),
+CWatek::CWatek(const DrawContext& context, platform::Control* object, const Bitmap& picture,
+               const Rect& sourceRect, platform::Point destination, bool createSuspended)
+    : context_(context),
+      sourceCanvas_(picture),
       object_(object),
       sourceRect_(sourceRect),
-      destRect_(destRect),
-      addDirtyRect_(std::move(addDirtyRect)) {
+      destRect_(
+          Rect::FromSize(destination.X, destination.Y, sourceRect.Width(), sourceRect.Height())) {
     if (!createSuspended) {
         Start();
     }
@@ -31,10 +30,8 @@ void CWatek::Execute() {
 }
 
 void CWatek::Show(const Bitmap& picture) {
-    destCanvas_.CopyRect(destRect_, picture, Rect{0, 0, destRect_.Width(), destRect_.Height()});
-    if (addDirtyRect_) {
-        addDirtyRect_(destRect_);
-    }
+    context_.Frame.CopyRect(destRect_, picture, Rect{0, 0, destRect_.Width(), destRect_.Height()});
+    context_.Queue(destRect_);
     if (object_ != nullptr) {
         object_->Parent().Repaint();
     }
@@ -53,10 +50,8 @@ void CWatek::FadeIn() {
         Rect a{0, 0, sourceRect_.Width(), sourceRect_.Height()};
         Rect b{0, 0, destRect_.Width(), destRect_.Height()};
         picture.CopyRect(a, sourceCanvas_, sourceRect_);
-        working.CopyRect(b, destCanvas_, destRect_);
-        if (addDirtyRect_) {
-            addDirtyRect_(destRect_);
-        }
+        working.CopyRect(b, context_.Frame, destRect_);
+        context_.Queue(destRect_);
     });
 
     for (int step = 1; step <= kSteps && !Terminated(); ++step) {

@@ -1,24 +1,27 @@
 #pragma once
 
-#include "media/invalidate.h"
+#include "media/draw_context.h"
 #include "pieces/csynch_loop.h"
 #include "platform/bitmap.h"
 #include "platform/control.h"
 #include "platform/geometry.h"
 #include "platform/thread.h"
 
-// Fades an object's picture into the frame over 40 steps of 80 ms. The frames are computed
-// on this thread; every canvas, the object and the form are touched only on the GUI thread.
+// Fades an object's picture into the frame bitmap over 40 steps of 80 ms. The frames are
+// computed on this thread; every bitmap, the object and the form are touched only on the GUI
+// thread.
 class CWatek : public platform::Thread {
   public:
     static constexpr int kSteps = 40;
     static constexpr uint32_t kStepMs = 80;
 
-    // destRect (B) is the object's place in destCanvas; sourceRect (A) its picture's place in
-    // sourceCanvas. The object is made visible at the end; its form is repainted each step.
-    CWatek(bool createSuspended, AddDirtyRectFn addDirtyRect, const platform::Rect& destRect,
-           const platform::Rect& sourceRect, platform::Bitmap& sourceCanvas,
-           platform::Control* object, platform::Bitmap& destCanvas);
+    // Fades picture's rectangle sourceRect (A) into the context's frame bitmap at destination,
+    // the top-left corner of B (A's size), reporting B to the context's callback. The object
+    // (may be null) is made visible at the end; its form is repainted each step. Runs at once
+    // unless createSuspended.
+    CWatek(const DrawContext& context, platform::Control* object, const platform::Bitmap& picture,
+           const platform::Rect& sourceRect, platform::Point destination,
+           bool createSuspended = false);
     ~CWatek() override;
 
   protected:
@@ -28,11 +31,10 @@ class CWatek : public platform::Thread {
     void FadeIn();
     void Show(const platform::Bitmap& picture);
 
-    platform::Bitmap& destCanvas_;
-    platform::Bitmap& sourceCanvas_;
+    DrawContext context_;
+    const platform::Bitmap& sourceCanvas_;
     platform::Control* object_;
     platform::Rect sourceRect_;
     platform::Rect destRect_;
     CSynchLoop pacer_{kStepMs};
-    AddDirtyRectFn addDirtyRect_;
 };

@@ -13,32 +13,22 @@ namespace {
 constexpr uint32_t kZoomLingerMs = 400;
 }  // namespace
 
-CPictureTile::CPictureTile(platform::Form& owner, SelectionFrames& frames, bool selectable,
-                           AddDirtyRectFn invalidate, Bitmap& frameCanvas, Bitmap& backgroundCanvas,
-                           Bitmap& sceneCanvas)
+CPictureTile::CPictureTile(platform::Form& owner, const DrawContext& context,
+                           SelectionFrames& frames, bool selectable)
     : CPictureControl(owner),
       frames_(frames),
       frameUser_(frames, true),
       selectable_(selectable),
-      frameCanvas_(frameCanvas),
-      backgroundCanvas_(backgroundCanvas),
-      sceneCanvas_(sceneCanvas),
-      invalidate_(std::move(invalidate)) {}
+      context_(context) {}
 
 CPictureTile::~CPictureTile() = default;
 
-void CPictureTile::Place(Bitmap picture, int32_t left, int32_t top) {
+void CPictureTile::Place(Bitmap picture, platform::Point position) {
     picture_ = std::move(picture);
-    rect_ = Rect::FromSize(left, top, picture_.Width(), picture_.Height());
+    rect_ = Rect::FromSize(position.X, position.Y, picture_.Width(), picture_.Height());
     pictureRect_ = picture_.Bounds();
     SetBounds(rect_);
     UpdateFrameRect();
-}
-
-void CPictureTile::Queue(const Rect& r) const {
-    if (invalidate_) {
-        invalidate_(r);
-    }
 }
 
 void CPictureTile::UpdateFrameRect() {
@@ -57,14 +47,9 @@ void CPictureTile::UpdateFrameRect() {
     frameSourceRect_ = {0, 0, size->X, size->Y};
 }
 
-void CPictureTile::RestoreBackground(const Rect& r) {
-    sceneCanvas_.CopyRect(r, backgroundCanvas_, r);
-    frameCanvas_.CopyRect(r, backgroundCanvas_, r);
-}
-
 void CPictureTile::DrawPicture() {
-    frameCanvas_.CopyRect(rect_, picture_, pictureRect_);
-    sceneCanvas_.CopyRect(rect_, picture_, pictureRect_);
+    context_.Frame.CopyRect(rect_, picture_, pictureRect_);
+    context_.Scene.CopyRect(rect_, picture_, pictureRect_);
 }
 
 void CPictureTile::Paint() {
@@ -72,27 +57,27 @@ void CPictureTile::Paint() {
         return;
     }
     DrawPicture();
-    Queue(rect_);
+    context_.Queue(rect_);
     if (frameStyle_ != SelectionFrames::None) {
         SetFrame(frameStyle_);
     }
 }
 
 void CPictureTile::Erase() {
-    RestoreBackground(rect_);
-    Queue(rect_);
+    context_.RestoreBackground(rect_);
+    context_.Queue(rect_);
 }
 
 void CPictureTile::SetFrame(int16_t style) {
     UpdateFrameRect();
     if (const Bitmap* frame = frames_.Picture(style)) {
         frameStyle_ = style;
-        frameCanvas_.DrawTransparent(frameRect_.Left, frameRect_.Top, *frame,
-                                     SelectionFrames::KeyColour);
-        sceneCanvas_.DrawTransparent(frameRect_.Left, frameRect_.Top, *frame,
-                                     SelectionFrames::KeyColour);
+        context_.Frame.DrawTransparent(frameRect_.Left, frameRect_.Top, *frame,
+                                       SelectionFrames::KeyColour);
+        context_.Scene.DrawTransparent(frameRect_.Left, frameRect_.Top, *frame,
+                                       SelectionFrames::KeyColour);
     }
-    Queue(frameRect_);
+    context_.Queue(frameRect_);
 }
 
 void CPictureTile::RemoveFrame() {
@@ -102,9 +87,9 @@ void CPictureTile::RemoveFrame() {
     frameStyle_ = SelectionFrames::None;
     const Rect& f = frameRect_;
     if (Visible()) {
-        RestoreBackground(f);
+        context_.RestoreBackground(f);
         DrawPicture();
-        Queue(f);
+        context_.Queue(f);
         return;
     }
     // A hidden object keeps whatever shows in its own rectangle (a fade may be drawing
@@ -116,22 +101,25 @@ void CPictureTile::RemoveFrame() {
         {f.Left, rect_.Bottom, f.Right, f.Bottom},
     };
     for (const Rect& s : strips) {
-        RestoreBackground(s);
-        Queue(s);
+        context_.RestoreBackground(s);
+        context_.Queue(s);
     }
 }
 
-Rect CPictureTile::MoveTo(int32_t left, int32_t top) {
-    Queue(rect_);
-    rect_ = Rect::FromSize(left, top, Bounds().Width(), Bounds().Height());
+Rect CPictureTile::MoveTo(platform::Point position) {
+    context_.Queue(rect_);
+    rect_ = Rect::FromSize(position.X, position.Y, Bounds().Width(), Bounds().Height());
     SetBounds(rect_);
     UpdateFrameRect();
     return rect_;
 }
 
 std::unique_ptr<CWatek> CPictureTile::StartAnimation(AddDirtyRectFn invalidate) {
-    return std::make_unique<CWatek>(false, std::move(invalidate), rect_, pictureRect_, picture_,
-                                    this, frameCanvas_);
+    // The fade reports to the callback it is given, not to this object's own.
+    DrawContext fade = context_;
+    fade.Invalidate = std::move(invalidate);
+    return std::make_unique<CWatek>(fade, this, picture_, pictureRect_,
+                                    platform::Point{rect_.Left, rect_.Top});
 }
 
 void CPictureTile::ShowEnlarged(const std::string& viewName, const std::function<void()>& speak) {

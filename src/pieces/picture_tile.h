@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "media/draw_context.h"
 #include "pieces/cwatek.h"
 #include "pieces/picture_control.h"
 #include "pieces/selection_frames.h"
@@ -16,14 +17,13 @@
 // on a right click. They differ only in where the picture, the enlarged picture and the
 // sound come from.
 //
-// The canvases belong to the game form: FrameCanvas is what the player sees, SceneCanvas
-// holds everything at rest, BackgroundCanvas the clean background. Every change of
-// FrameCanvas is reported through the invalidation callback.
+// The bitmaps of the drawing context belong to the game form; this object needs all three.
+// Every change of the frame bitmap is reported through the context's callback.
 class CPictureTile : public CPictureControl {
   public:
     ~CPictureTile() override;
 
-    // Draws the picture (and its frame, if it has one) into FrameCanvas and SceneCanvas.
+    // Draws the picture (and its frame, if it has one) into the frame and scene bitmaps.
     // Does nothing while the control is hidden.
     // The control's own paint on the form stays; this one draws into the bitmaps.
     using platform::Control::Paint;
@@ -38,8 +38,8 @@ class CPictureTile : public CPictureControl {
     void RemoveFrame();
     // Moves the object and returns its new rectangle. Queues the old rectangle but draws
     // nothing: callers Erase before and Paint after.
-    platform::Rect MoveTo(int32_t left, int32_t top);
-    // Starts the fade-in of this object into FrameCanvas; the caller owns the thread and ends
+    platform::Rect MoveTo(platform::Point position);
+    // Starts the fade-in of this object into the frame bitmap; the caller owns the thread and ends
     // it before this object goes. The object is made visible at the end of the fade.
     std::unique_ptr<CWatek> StartAnimation(AddDirtyRectFn invalidate);
     // Shows the enlarged picture on the parent form's CPow while the object's recording
@@ -64,22 +64,18 @@ class CPictureTile : public CPictureControl {
 
   protected:
     // Counts the object in frames (loading the five frames for the first one).
-    CPictureTile(platform::Form& owner, SelectionFrames& frames, bool selectable,
-                 AddDirtyRectFn invalidate, platform::Bitmap& frameCanvas,
-                 platform::Bitmap& backgroundCanvas, platform::Bitmap& sceneCanvas);
+    CPictureTile(platform::Form& owner, const DrawContext& context, SelectionFrames& frames,
+                 bool selectable);
 
-    // Takes over the picture and places the object at (left, top).
-    void Place(platform::Bitmap picture, int32_t left, int32_t top);
+    // Takes over the picture and places the object's top-left corner at position.
+    void Place(platform::Bitmap picture, platform::Point position);
     // The zoom of the derived classes: viewName goes to CPow::ShowPicture.
     void ShowEnlarged(const std::string& viewName, const std::function<void()>& speak);
 
     void MouseUp(platform::MouseEvent& e) override;
 
   private:
-    void Queue(const platform::Rect& r) const;
     void UpdateFrameRect();
-    // Copies the background's rectangle r into SceneCanvas and FrameCanvas.
-    void RestoreBackground(const platform::Rect& r);
     void DrawPicture();
 
     SelectionFrames& frames_;
@@ -87,12 +83,9 @@ class CPictureTile : public CPictureControl {
     int16_t frameStyle_ = SelectionFrames::None;
     bool selectable_;
     platform::Bitmap picture_;
-    platform::Bitmap& frameCanvas_;
-    platform::Bitmap& backgroundCanvas_;
-    platform::Bitmap& sceneCanvas_;
+    DrawContext context_;
     platform::Rect rect_;
     platform::Rect pictureRect_;
     platform::Rect frameRect_;
     platform::Rect frameSourceRect_;
-    AddDirtyRectFn invalidate_;
 };

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "media/data_paths.h"
-#include "media/invalidate.h"
+#include "media/draw_context.h"
 #include "media/scoped_temp_dir.h"
 #include "media/screen_geometry.h"
 #include "platform/application.h"
@@ -90,6 +90,10 @@ class PictureTest : public ::testing::Test {
     // The invalidation callback the objects get; it records what they queue.
     AddDirtyRectFn Recorder() {
         return [this](const platform::Rect& r) { dirty_.push_back(r); };
+    }
+    // The drawing context the objects get: the form's three bitmaps and the recorder.
+    DrawContext Context() {
+        return {form_.FrameBitmap, form_.SceneBitmap, &form_.BackgroundBitmap, Recorder()};
     }
 
     // A plain-coloured picture file.

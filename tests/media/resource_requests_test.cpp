@@ -85,8 +85,7 @@ class ResourceRequestTest : public PictureTest {
     }
 
     std::unique_ptr<CPow> MakeView() {
-        return std::make_unique<CPow>(
-            form_, form_.FrameBitmap, form_.SceneBitmap, [] {}, Recorder());
+        return std::make_unique<CPow>(form_, Context(), [] {});
     }
 
     std::set<std::string> requested_;
@@ -141,10 +140,9 @@ TEST_F(ResourceRequestTest, CardsOfEveryWord) {
         auto view = MakeView();
         for (const char* folder : {"Data//Res//Kar//Nor//", "Data//Res//Kar//Kon//"}) {
             for (const WordRecord& w : WordTable()) {
-                CKarta card(0, 0, form_, folder,
+                CKarta card(form_, Context(), {0, 0}, folder,
                             CSlowo(std::string(w.Key), w.Flags, std::string(w.Spelling)), true, 0,
-                            0, Recorder(), form_.FrameBitmap, form_.BackgroundBitmap,
-                            form_.SceneBitmap);
+                            0);
                 card.Zoom();
             }
         }
@@ -167,8 +165,7 @@ TEST_F(ResourceRequestTest, TilesTheirEnlargedPicturesAndTheirSounds) {
         auto view = MakeView();
         for (const ResourceEntry& e : AllResources()) {
             if (e.Group == ResourceGroup::Tile && e.Layout == layout) {
-                CLitCyf tile(0, 0, form_, e.Name, true, 0, 0, Recorder(), form_.FrameBitmap,
-                             form_.BackgroundBitmap, form_.SceneBitmap);
+                CLitCyf tile(form_, Context(), {0, 0}, e.Name, true, 0, 0);
                 tile.Zoom();
             }
         }
@@ -189,13 +186,11 @@ TEST_F(ResourceRequestTest, FramedPicturesAndTheVehicle) {
             WriteEntries(g, layout);
         }
         for (std::string_view name : FramedPictureNames) {
-            CGraf picture(form_, form_.FrameBitmap, &form_.BackgroundBitmap, form_.SceneBitmap,
-                          Recorder());
+            CGraf picture(form_, Context());
             picture.Load("Data\\Res\\", std::string(name));
             CGraf::LoadHighlightFrame();
         }
-        CLudek vehicle(&form_, 0, 0, std::string(FigureName), form_.FrameBitmap,
-                       form_.BackgroundBitmap, form_.SceneBitmap, Recorder());
+        CLudek vehicle(&form_, Context(), {0, 0}, std::string(FigureName));
     }
     EXPECT_EQ(Uncatalogued(), Strings{});
     for (ResourceGroup g :

@@ -29,8 +29,9 @@ class CGrafTest : public PictureTest {
         WriteBmp("Lib/GFX/ramka_orange_b.xbi", Ring(80, 60, kOrange));
     }
     std::unique_ptr<CGraf> MakePicture(Bitmap* background) {
-        return std::make_unique<CGraf>(form_, form_.FrameBitmap, background, form_.SceneBitmap,
-                                       Recorder());
+        DrawContext context = Context();
+        context.Background = background;
+        return std::make_unique<CGraf>(form_, context);
     }
 };
 
@@ -38,7 +39,7 @@ class CGrafTest : public PictureTest {
 
 TEST_F(CGrafTest, LoadBuildsThePairSizesTheControlAndPaintsIt) {
     auto picture = MakePicture(&form_.BackgroundBitmap);
-    picture->MoveTo(100, 700);
+    picture->MoveTo({100, 700});
     dirty_.clear();
     picture->Load("Data\\Res\\", "mysl");
     EXPECT_EQ(picture->PictureRectOnScreen(), (Rect{100, 700, 160, 740}));
@@ -71,7 +72,7 @@ TEST_F(CGrafTest, MoveToPlacesWithoutDrawing) {
     picture->Load("Data\\Res\\", "mysl");
     const Bitmap before = form_.FrameBitmap;
     dirty_.clear();
-    EXPECT_EQ(picture->MoveTo(300, 310), (Rect{300, 310, 360, 350}));
+    EXPECT_EQ(picture->MoveTo({300, 310}), (Rect{300, 310, 360, 350}));
     EXPECT_TRUE(dirty_.empty());
     EXPECT_TRUE(form_.FrameBitmap == before);
     picture->Paint();
@@ -87,7 +88,7 @@ TEST_F(CGrafTest, PaintIntoBackgroundOnlyWhenThereIsOne) {
 
     auto with = MakePicture(&form_.BackgroundBitmap);
     with->Load("Data\\Res\\", "mysl");
-    with->MoveTo(200, 200);
+    with->MoveTo({200, 200});
     dirty_.clear();
     with->PaintIntoBackground();
     EXPECT_EQ(form_.BackgroundBitmap.GetPixel(210, 210), kInk);
@@ -107,7 +108,7 @@ TEST_F(CGrafTest, HiddenPictureIsNotPainted) {
 
 TEST_F(CGrafTest, HighlightFrameIsDrawnAroundAndRemovedWithoutATrace) {
     auto picture = MakePicture(&form_.BackgroundBitmap);
-    picture->MoveTo(300, 300);
+    picture->MoveTo({300, 300});
     picture->Load("Data\\Res\\", "mysl");
     // Not loaded yet: nothing happens.
     dirty_.clear();
@@ -164,7 +165,7 @@ TEST_F(CGrafTest, MissingHighlightFrameRaisesResourceMissing) {
 
 TEST_F(CGrafTest, ClicksReachTheExerciseOnlyWhileItsFormIsActive) {
     auto picture = MakePicture(nullptr);
-    picture->MoveTo(300, 300);
+    picture->MoveTo({300, 300});
     picture->Load("Data\\Res\\", "mysl");
     int clicks = 0;
     int doubleClicks = 0;

@@ -29,19 +29,15 @@ class CKartaTest : public PictureTest {
     }
     std::unique_ptr<CKarta> MakeCard(int left = 300, int top = 200,
                                      const std::string& key = "kot") {
-        return std::make_unique<CKarta>(left, top, form_, kFolder, CSlowo(key, FlagL, "k,o,t,"),
-                                        true, 0, 7, Recorder(), form_.FrameBitmap,
-                                        form_.BackgroundBitmap, form_.SceneBitmap);
+        return std::make_unique<CKarta>(form_, Context(), platform::Point{left, top}, kFolder,
+                                        CSlowo(key, FlagL, "k,o,t,"), true, 0, 7);
     }
     std::unique_ptr<CPow> MakeView(int* vehicleDraws = nullptr) {
-        return std::make_unique<CPow>(
-            form_, form_.FrameBitmap, form_.SceneBitmap,
-            [vehicleDraws] {
-                if (vehicleDraws != nullptr) {
-                    ++*vehicleDraws;
-                }
-            },
-            Recorder());
+        return std::make_unique<CPow>(form_, Context(), [vehicleDraws] {
+            if (vehicleDraws != nullptr) {
+                ++*vehicleDraws;
+            }
+        });
     }
     // Whether the frame bitmap shows the background everywhere in r.
     bool ShowsBackground(const Bitmap& b, const Rect& r) const {
@@ -189,7 +185,7 @@ TEST_F(CKartaTest, MovedCardIsErasedAndPaintedInItsNewPlace) {
     card->Paint();
     dirty_.clear();
     const Rect old = card->CardRect();
-    Rect moved = card->MoveTo(600, 400);
+    Rect moved = card->MoveTo({600, 400});
     EXPECT_EQ(moved, (Rect{600, 400, 750, 500}));
     EXPECT_EQ(card->Bounds(), moved);
     EXPECT_EQ(dirty_, (std::vector<Rect>{old}));
@@ -198,12 +194,12 @@ TEST_F(CKartaTest, MovedCardIsErasedAndPaintedInItsNewPlace) {
     EXPECT_EQ(form_.FrameBitmap.GetPixel(600, 400), PatternAt(600, 400));
 
     // Erase at the old place, as callers do before moving, then paint at the new one.
-    card->MoveTo(old.Left, old.Top);
+    card->MoveTo({old.Left, old.Top});
     card->Erase();
     EXPECT_TRUE(ShowsBackground(form_.FrameBitmap, old));
     EXPECT_TRUE(ShowsBackground(form_.SceneBitmap, old));
     EXPECT_TRUE(card->Visible());
-    card->MoveTo(600, 400);
+    card->MoveTo({600, 400});
     card->Paint();
     EXPECT_TRUE(Near(form_.FrameBitmap.GetPixel(600, 400), kCardColour));
     EXPECT_TRUE(Near(form_.SceneBitmap.GetPixel(749, 499), kCardColour));

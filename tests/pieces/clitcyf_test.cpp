@@ -33,9 +33,8 @@ class CLitCyfTest : public PictureTest {
     }
     std::unique_ptr<CLitCyf> MakeTile(const std::string& name = "l", int left = 400,
                                       int top = 300) {
-        return std::make_unique<CLitCyf>(left, top, form_, name, true, 1, 0, Recorder(),
-                                         form_.FrameBitmap, form_.BackgroundBitmap,
-                                         form_.SceneBitmap);
+        return std::make_unique<CLitCyf>(form_, Context(), platform::Point{left, top}, name, true,
+                                         1, 0);
     }
 };
 
@@ -64,7 +63,7 @@ TEST_F(CLitCyfTest, DrawsFramesMovesAndErasesLikeACard) {
     EXPECT_TRUE(form_.FrameBitmap == painted);
 
     tile->Erase();
-    tile->MoveTo(10, 20);
+    tile->MoveTo({10, 20});
     tile->Paint();
     EXPECT_EQ(form_.FrameBitmap.GetPixel(400, 300), PatternAt(400, 300));
     EXPECT_EQ(form_.SceneBitmap.GetPixel(10, 20), kTileColour);
@@ -113,7 +112,7 @@ TEST_F(CLitCyfTest, PlayLetterSpeaksTheDerivedRecording) {
 TEST_F(CLitCyfTest, RightClickShowsTheEnlargedTileWhileItIsSpoken) {
     WriteBmp("Lib/POW/rz_b.xbi", Plain(200, 200, {30, 30, 230}));
     WriteSound("Res/Snd/LC/zz.snd", 500);
-    CPow view(form_, form_.FrameBitmap, form_.SceneBitmap, {}, Recorder());
+    CPow view(form_, Context(), {});
     auto tile = MakeTile("rz");
     tile->Paint();
     const Bitmap before = form_.FrameBitmap;
@@ -135,7 +134,7 @@ TEST_F(CLitCyfTest, RightClickShowsTheEnlargedTileWhileItIsSpoken) {
 
 TEST_F(CLitCyfTest, ZoomWithoutEnlargedPictureStillSpeaks) {
     WriteSound("Res/Snd/LC/l.snd", 100);
-    CPow view(form_, form_.FrameBitmap, form_.SceneBitmap, {}, Recorder());
+    CPow view(form_, Context(), {});
     auto tile = MakeTile("l");
     uint64_t start = NowMs();
     tile->Zoom();

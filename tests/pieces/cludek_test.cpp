@@ -41,9 +41,9 @@ struct FigureFixture {
     std::vector<int> shown;  // the frame the screen showed at each repaint
 
     std::unique_ptr<CLudek> Make(int left, int top) {
-        return std::make_unique<CLudek>(&form, left, top, files.name, form.FrameBitmap,
-                                        form.BackgroundBitmap, form.SceneBitmap,
-                                        [this](const Rect& r) { form.AddDirtyRect(r); });
+        DrawContext context{form.FrameBitmap, form.SceneBitmap, &form.BackgroundBitmap,
+                            [this](const Rect& r) { form.AddDirtyRect(r); }};
+        return std::make_unique<CLudek>(&form, context, Point{left, top}, files.name);
     }
     // Writes the pictures, builds the figure at (left, top) and records what each repaint
     // brought to the screen at the middle of its body.
@@ -84,9 +84,8 @@ TEST(CLudek, LoadsSixteenFramesFacingDownAndDrawsNothing) {
     EXPECT_EQ(fig.Height(), 10);
     EXPECT_EQ(fig.FrameRect(), (Rect{0, 0, 12, 10}));
     EXPECT_EQ(fig.Rectangle(), (Rect{20, 16, 32, 26}));
-    EXPECT_EQ(fig.StartLeft(), 20);
-    EXPECT_EQ(fig.StartTop(), 16);
-    EXPECT_EQ(&fig.Background(), &f.form.BackgroundBitmap);
+    EXPECT_EQ(fig.StartPosition(), (Point{20, 16}));
+    EXPECT_EQ(fig.Context().Background, &f.form.BackgroundBitmap);
     for (int n = 0; n < CLudek::kFrameCount; ++n) {
         ASSERT_TRUE(fig.Frame(n).IsUsable()) << n;
         EXPECT_EQ(fig.Frame(n).Colour()->GetPixel(5, 5), FigureFiles::FrameColour(n)) << n;
@@ -119,7 +118,7 @@ TEST(CLudek, OffsetAndMoveToOnlyMoveTheRectangle) {
     CLudek& fig = f.Build(20, 16);
     fig.Offset(3, -4);
     EXPECT_EQ(fig.Rectangle(), (Rect{23, 12, 35, 22}));
-    fig.MoveTo(-5, 40);
+    fig.MoveTo({-5, 40});
     EXPECT_EQ(fig.Rectangle(), (Rect{-5, 40, 7, 50}));
     EXPECT_TRUE(f.form.FrameBitmap == f.form.SceneBitmap);
     EXPECT_TRUE(f.form.Dirty.empty());

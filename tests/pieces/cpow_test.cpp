@@ -17,8 +17,7 @@ namespace {
 class CPowTest : public PictureTest {
   protected:
     CPowTest() {
-        view_ = std::make_unique<CPow>(
-            form_, form_.FrameBitmap, form_.SceneBitmap, [this] { ++vehicleDraws_; }, Recorder());
+        view_ = std::make_unique<CPow>(form_, Context(), [this] { ++vehicleDraws_; });
         // Something at rest in the scene that the view covers for a while.
         form_.SceneBitmap.FillRect({500, 400, 700, 600}, {1, 2, 3});
         form_.FrameBitmap = form_.SceneBitmap;

@@ -17,6 +17,7 @@ struct FadeFixture {
     Control object{form};
     Bitmap source{16, 8};  // the object's own picture at (4, 2)
     Bitmap frame{64, 64};  // the form's frame bitmap
+    Bitmap scene{64, 64};  // not used by the fade
     Rect a = Rect::FromSize(4, 2, 6, 3);
     Rect b = Rect::FromSize(20, 30, 6, 3);
     std::vector<Bitmap> shown;  // the frame's area B at every dirty report
@@ -27,17 +28,19 @@ struct FadeFixture {
         frame.Fill({100, 100, 100});
         object.SetVisible(false);
     }
-    AddDirtyRectFn Recorder(std::function<void(int)> onReport = {}) {
-        return [this, onReport](const Rect& r) {
-            dirty.push_back(r);
-            Bitmap copy(b.Width(), b.Height());
-            copy.CopyRect(copy.Bounds(), frame, b);
-            shown.push_back(std::move(copy));
-            if (onReport) {
-                onReport(static_cast<int>(dirty.size()));
-            }
-        };
+    // The fade's drawing context; its callback records what B shows at every report.
+    DrawContext Context(std::function<void(int)> onReport = {}) {
+        return {frame, scene, nullptr, [this, onReport](const Rect& r) {
+                    dirty.push_back(r);
+                    Bitmap copy(b.Width(), b.Height());
+                    copy.CopyRect(copy.Bounds(), frame, b);
+                    shown.push_back(std::move(copy));
+                    if (onReport) {
+                        onReport(static_cast<int>(dirty.size()));
+                    }
+                }};
     }
+    Point Destination() const { return {b.Left, b.Top}; }
 };
 
 }  // namespace
@@ -45,7 +48,7 @@ struct FadeFixture {
 TEST(CWatek, FadesTwoUnitsPerStepThenPutsTheExactPicture) {
     FadeFixture f;
     uint32_t start = GetClock().TickCount();
-    CWatek fade(false, f.Recorder(), f.b, f.a, f.source, &f.object, f.frame);
+    CWatek fade(f.Context(), &f.object, f.source, f.a, f.Destination());
     fade.WaitFor();
     // The first report only marks B; then 40 steps, then the exact copy.
     ASSERT_EQ(f.dirty.size(), 42u);
@@ -67,12 +70,12 @@ TEST(CWatek, FadesTwoUnitsPerStepThenPutsTheExactPicture) {
 TEST(CWatek, TerminatedAfterTheFirstStepKeepsThatStepAndShowsTheObject) {
     FadeFixture f;
     CWatek* self = nullptr;
-    CWatek fade(true, f.Recorder([&](int reports) {
+    CWatek fade(f.Context([&](int reports) {
         if (reports == 2) {
             self->Terminate();  // on the GUI thread, right after step 1 was shown
         }
     }),
-                f.b, f.a, f.source, &f.object, f.frame);
+                &f.object, f.source, f.a, f.Destination(), true);
     self = &fade;
     fade.Start();
     fade.WaitFor();
@@ -83,7 +86,7 @@ TEST(CWatek, TerminatedAfterTheFirstStepKeepsThatStepAndShowsTheObject) {
 
 TEST(CWatek, TerminatedBeforeStartingDrawsNothing) {
     FadeFixture f;
-    CWatek fade(true, f.Recorder(), f.b, f.a, f.source, &f.object, f.frame);
+    CWatek fade(f.Context(), &f.object, f.source, f.a, f.Destination(), true);
     fade.Terminate();
     fade.Start();
     fade.WaitFor();
