@@ -5,6 +5,8 @@
 #include "media/cblad.h"
 #include "media/data_paths.h"
 
+namespace pieces {
+
 using platform::Bitmap;
 using platform::Rect;
 
@@ -18,7 +20,7 @@ void CGraf::LoadHighlightFrame() {
 }
 
 CGraf::CGraf(platform::Form& owner, const DrawContext& context)
-    : CPictureControl(owner), frameUser_(SharedFrames(), false), context_(context) {}
+    : PictureControl(owner), frameUser_(SharedFrames(), false), context_(context) {}
 
 CGraf::~CGraf() = default;
 
@@ -94,3 +96,5 @@ void CGraf::Unhighlight() {
     highlighted_ = false;
     Paint();
 }
+
+}  // namespace pieces

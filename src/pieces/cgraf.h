@@ -11,9 +11,11 @@
 #include "platform/form.h"
 #include "platform/geometry.h"
 
+namespace pieces {
+
 // A framed picture: a transparent picture (such as an exercise's instruction picture)
 // that can be highlighted with an orange frame while scanning stands on it.
-class CGraf : public CPictureControl {
+class CGraf : public PictureControl {
   public:
     // The context's background may be missing; only PaintIntoBackground and Unhighlight use
     // it.
@@ -60,3 +62,5 @@ class CGraf : public CPictureControl {
     platform::Rect pictureRect_;
     bool highlighted_ = false;
 };
+
+}  // namespace pieces

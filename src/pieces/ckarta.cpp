@@ -7,6 +7,8 @@
 #include "media/load_correct_bitmap.h"
 #include "media/sounds.h"
 
+namespace pieces {
+
 SelectionFrames& CKarta::SharedFrames() {
     static SelectionFrames frames;
     return frames;
@@ -18,7 +20,7 @@ void CKarta::LoadFrames(int which) {
 
 CKarta::CKarta(platform::Form& owner, const DrawContext& context, platform::Point position,
                std::string folder, CSlowo word, bool selectable, uint8_t extra, int32_t tag)
-    : CPictureTile(owner, context, SharedFrames(), selectable),
+    : PictureTile(owner, context, SharedFrames(), selectable),
       extra_(extra),
       tag_(tag),
       folder_(std::move(folder)),
@@ -38,3 +40,5 @@ void CKarta::Zoom() {
 bool CKarta::PlayWord() const {
     return ::PlayWord(word_.Key);
 }
+
+}  // namespace pieces

@@ -10,10 +10,12 @@
 #include "platform/bitmap.h"
 #include "platform/form.h"
 
+namespace pieces {
+
 // A picture card: the JPEG picture of one word, read from folder + key + SizeSuffix +
 // ".xji". A right click shows the word's enlarged picture (always the large one, from the
 // "Pow" folder under the card's own folder) while its recording plays.
-class CKarta : public CPictureTile {
+class CKarta : public PictureTile {
   public:
     // Loads the picture and places its top-left corner at position; does not paint. Throws
     // CBlad code 1 with ResourceMissingText when the picture or a frame picture is missing,
@@ -46,3 +48,5 @@ class CKarta : public CPictureTile {
     std::string folder_;
     CSlowo word_;
 };
+
+}  // namespace pieces

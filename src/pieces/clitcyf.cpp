@@ -9,6 +9,8 @@
 #include "media/resource_names.h"
 #include "media/sounds.h"
 
+namespace pieces {
+
 SelectionFrames& CLitCyf::SharedFrames() {
     static SelectionFrames frames;
     return frames;
@@ -20,7 +22,7 @@ void CLitCyf::LoadFrames(int which) {
 
 CLitCyf::CLitCyf(platform::Form& owner, const DrawContext& context, platform::Point position,
                  std::string name, bool selectable, int32_t number, uint8_t extra)
-    : CPictureTile(owner, context, SharedFrames(), selectable),
+    : PictureTile(owner, context, SharedFrames(), selectable),
       number_(number),
       extra_(extra),
       name_(std::move(name)) {
@@ -53,3 +55,5 @@ bool PlayFeedback(bool right) {
     }
     return PlayFeedbackFile(right, n);
 }
+
+}  // namespace pieces

@@ -9,11 +9,13 @@
 #include "platform/bitmap.h"
 #include "platform/form.h"
 
+namespace pieces {
+
 // A letter, digit, number-word or sign tile. Its picture comes from the frame and tile
 // library under name + SizeSuffix ("l_red_s"), its enlarged picture from the enlargement
 // library under the same name, its sound from the letter recordings. Tiles keep their
 // own set of selection frames, separate from the cards'.
-class CLitCyf : public CPictureTile {
+class CLitCyf : public PictureTile {
   public:
     // Fetches the picture and places its top-left corner at position; does not paint. Throws
     // CBlad code 1 with ResourceMissingText when the library lacks the picture or a frame,
@@ -50,3 +52,5 @@ class CLitCyf : public CPictureTile {
 // "b31") after a wrong one, in the background. Not played at all while another recording
 // plays. False when the chosen file is missing.
 bool PlayFeedback(bool right);
+
+}  // namespace pieces

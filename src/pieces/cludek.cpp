@@ -9,6 +9,8 @@
 #include "media/load_correct_bitmap.h"
 #include "pieces/csynch_loop.h"
 
+namespace pieces {
+
 using platform::Bitmap;
 using platform::Point;
 using platform::Rect;
@@ -161,3 +163,5 @@ Point CLudek::AnchorPoint() const {
     return {rect_.Left + (rect_.Right - rect_.Left) / 2,
             rect_.Top + (rect_.Bottom - rect_.Top) * 6 / 8};
 }
+
+}  // namespace pieces

@@ -10,6 +10,8 @@
 #include "platform/form.h"
 #include "platform/geometry.h"
 
+namespace pieces {
+
 // A turning sprite: sixteen direction frames drawn over the game picture, moved in small
 // steps, turned frame by frame and tested for contact through its own collision map.
 // Frame n faces n * 22.5 degrees counter-clockwise from up: 0 up, 4 left, 8 down, 12 right.
@@ -97,3 +99,5 @@ class CLudek {
     platform::Rect rect_;
     uint8_t direction_ = kFacingDown;
 };
+
+}  // namespace pieces

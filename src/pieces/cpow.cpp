@@ -8,11 +8,13 @@
 #include "media/picture_library.h"
 #include "media/screen_geometry.h"
 
+namespace pieces {
+
 using platform::Bitmap;
 using platform::Rect;
 
 CPow::CPow(platform::Form& owner, const DrawContext& context, std::function<void()> redrawVehicle)
-    : CPictureControl(owner), context_(context), redrawVehicle_(std::move(redrawVehicle)) {
+    : PictureControl(owner), context_(context), redrawVehicle_(std::move(redrawVehicle)) {
     SetVisible(false);
     SetEnabled(false);
 }
@@ -99,3 +101,5 @@ void CPow::MouseUp(platform::MouseEvent& e) {
         e.Handled = true;
     }
 }
+
+}  // namespace pieces

@@ -10,10 +10,12 @@
 #include "platform/form.h"
 #include "platform/geometry.h"
 
+namespace pieces {
+
 // The enlarged view: one per game form, hidden until a card or tile asks it to show an
 // enlarged picture centred in the layout. It draws into the frame bitmap only, so the scene
 // bitmap still holds what lies under it and takes it away again.
-class CPow : public CPictureControl {
+class CPow : public PictureControl {
   public:
     // redrawVehicle draws the game's vehicle again after the view has gone (the view may
     // have covered it); it may be empty. The context's background is not used.
@@ -52,3 +54,5 @@ class CPow : public CPictureControl {
     platform::Rect viewRect_;
     bool showing_ = false;
 };
+
+}  // namespace pieces

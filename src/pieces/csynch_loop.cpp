@@ -2,6 +2,8 @@
 
 #include "platform/clock.h"
 
+namespace pieces {
+
 CSynchLoop::CSynchLoop(uint32_t periodMs)
     : frequency_(platform::GetClock().CounterFrequency()),
       periodCounts_(frequency_ * periodMs / 1000),
@@ -19,3 +21,5 @@ void CSynchLoop::WaitTick() {
     clock.SleepUntilCounter(last_ + periodCounts_);
     last_ = clock.Counter();
 }
+
+}  // namespace pieces

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace pieces {
+
 // Paces a frame-by-frame loop: each WaitTick returns one period after the previous one
 // returned. A late pass is not caught up. Each pacer belongs to one thread.
 class CSynchLoop {
@@ -20,3 +22,5 @@ class CSynchLoop {
     bool first_ = true;
     uint32_t period_;
 };
+
+}  // namespace pieces

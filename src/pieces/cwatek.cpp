@@ -4,6 +4,8 @@
 
 #include "platform/form.h"
 
+namespace pieces {
+
 using platform::Bitmap;
 using platform::PixelFormat;
 using platform::Rect;
@@ -86,3 +88,5 @@ void CWatek::FadeIn() {
     });
     Terminate();
 }
+
+}  // namespace pieces

@@ -7,6 +7,8 @@
 #include "platform/geometry.h"
 #include "platform/thread.h"
 
+namespace pieces {
+
 // Fades an object's picture into the frame bitmap over 40 steps of 80 ms. The frames are
 // computed on this thread; every bitmap, the object and the form are touched only on the GUI
 // thread.
@@ -38,3 +40,5 @@ class CWatek : public platform::Thread {
     platform::Rect destRect_;
     CSynchLoop pacer_{kStepMs};
 };
+
+}  // namespace pieces

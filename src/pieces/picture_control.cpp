@@ -4,7 +4,9 @@
 
 #include "platform/application.h"
 
-CPictureControl::CPictureControl(platform::Form& owner) : platform::Control(owner) {
+namespace pieces {
+
+PictureControl::PictureControl(platform::Form& owner) : platform::Control(owner) {
     OnMouseUp = [this](platform::MouseEvent& e) {
         if (ParentIsActive()) {
             MouseUp(e);
@@ -12,12 +14,12 @@ CPictureControl::CPictureControl(platform::Form& owner) : platform::Control(owne
     };
 }
 
-bool CPictureControl::ParentIsActive() const {
+bool PictureControl::ParentIsActive() const {
     return platform::Application::Exists() &&
            platform::Application::Instance().ActiveForm() == &Parent();
 }
 
-std::function<void(platform::MouseEvent&)> CPictureControl::Guarded(
+std::function<void(platform::MouseEvent&)> PictureControl::Guarded(
     std::function<void(platform::MouseEvent&)> handler) {
     if (!handler) {
         return {};
@@ -29,10 +31,12 @@ std::function<void(platform::MouseEvent&)> CPictureControl::Guarded(
     };
 }
 
-void CPictureControl::SetOnClick(std::function<void(platform::MouseEvent&)> handler) {
+void PictureControl::SetOnClick(std::function<void(platform::MouseEvent&)> handler) {
     OnClick = Guarded(std::move(handler));
 }
 
-void CPictureControl::SetOnDoubleClick(std::function<void(platform::MouseEvent&)> handler) {
+void PictureControl::SetOnDoubleClick(std::function<void(platform::MouseEvent&)> handler) {
     OnDoubleClick = Guarded(std::move(handler));
 }
+
+}  // namespace pieces

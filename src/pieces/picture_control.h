@@ -5,6 +5,8 @@
 #include "platform/control.h"
 #include "platform/form.h"
 
+namespace pieces {
+
 // The light-weight control under the game's pictures: it gives them a place on their form
 // and mouse messages. Its own picture stays empty; the objects draw into the form's bitmaps.
 //
@@ -12,9 +14,9 @@
 // form): a release can still reach this form when the press came before that form opened.
 // The object keeps OnMouseUp for itself; the owning exercise assigns clicks through
 // SetOnClick and SetOnDoubleClick, which apply the same rule.
-class CPictureControl : public platform::Control {
+class PictureControl : public platform::Control {
   public:
-    explicit CPictureControl(platform::Form& owner);
+    explicit PictureControl(platform::Form& owner);
 
     // True while the parent form is the one receiving input.
     bool ParentIsActive() const;
@@ -31,3 +33,5 @@ class CPictureControl : public platform::Control {
     std::function<void(platform::MouseEvent&)> Guarded(
         std::function<void(platform::MouseEvent&)> handler);
 };
+
+}  // namespace pieces

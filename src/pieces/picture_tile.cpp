@@ -5,6 +5,8 @@
 #include "pieces/cpow.h"
 #include "platform/clock.h"
 
+namespace pieces {
+
 using platform::Bitmap;
 using platform::Rect;
 
@@ -13,17 +15,17 @@ namespace {
 constexpr uint32_t kZoomLingerMs = 400;
 }  // namespace
 
-CPictureTile::CPictureTile(platform::Form& owner, const DrawContext& context,
-                           SelectionFrames& frames, bool selectable)
-    : CPictureControl(owner),
+PictureTile::PictureTile(platform::Form& owner, const DrawContext& context, SelectionFrames& frames,
+                         bool selectable)
+    : PictureControl(owner),
       frames_(frames),
       frameUser_(frames, true),
       selectable_(selectable),
       context_(context) {}
 
-CPictureTile::~CPictureTile() = default;
+PictureTile::~PictureTile() = default;
 
-void CPictureTile::Place(Bitmap picture, platform::Point position) {
+void PictureTile::Place(Bitmap picture, platform::Point position) {
     picture_ = std::move(picture);
     rect_ = Rect::FromSize(position.X, position.Y, picture_.Width(), picture_.Height());
     pictureRect_ = picture_.Bounds();
@@ -31,7 +33,7 @@ void CPictureTile::Place(Bitmap picture, platform::Point position) {
     UpdateFrameRect();
 }
 
-void CPictureTile::UpdateFrameRect() {
+void PictureTile::UpdateFrameRect() {
     std::optional<platform::Point> size = frames_.Size();
     if (!size) {
         frameRect_ = rect_;
@@ -47,12 +49,12 @@ void CPictureTile::UpdateFrameRect() {
     frameSourceRect_ = {0, 0, size->X, size->Y};
 }
 
-void CPictureTile::DrawPicture() {
+void PictureTile::DrawPicture() {
     context_.Frame.CopyRect(rect_, picture_, pictureRect_);
     context_.Scene.CopyRect(rect_, picture_, pictureRect_);
 }
 
-void CPictureTile::Paint() {
+void PictureTile::Paint() {
     if (!Visible()) {
         return;
     }
@@ -63,12 +65,12 @@ void CPictureTile::Paint() {
     }
 }
 
-void CPictureTile::Erase() {
+void PictureTile::Erase() {
     context_.RestoreBackground(rect_);
     context_.Queue(rect_);
 }
 
-void CPictureTile::SetFrame(int16_t style) {
+void PictureTile::SetFrame(int16_t style) {
     UpdateFrameRect();
     if (const Bitmap* frame = frames_.Picture(style)) {
         frameStyle_ = style;
@@ -80,7 +82,7 @@ void CPictureTile::SetFrame(int16_t style) {
     context_.Queue(frameRect_);
 }
 
-void CPictureTile::RemoveFrame() {
+void PictureTile::RemoveFrame() {
     if (frameStyle_ == SelectionFrames::None) {
         return;
     }
@@ -106,7 +108,7 @@ void CPictureTile::RemoveFrame() {
     }
 }
 
-Rect CPictureTile::MoveTo(platform::Point position) {
+Rect PictureTile::MoveTo(platform::Point position) {
     context_.Queue(rect_);
     rect_ = Rect::FromSize(position.X, position.Y, Bounds().Width(), Bounds().Height());
     SetBounds(rect_);
@@ -114,7 +116,7 @@ Rect CPictureTile::MoveTo(platform::Point position) {
     return rect_;
 }
 
-std::unique_ptr<CWatek> CPictureTile::StartAnimation(AddDirtyRectFn invalidate) {
+std::unique_ptr<CWatek> PictureTile::StartAnimation(AddDirtyRectFn invalidate) {
     // The fade reports to the callback it is given, not to this object's own.
     DrawContext fade = context_;
     fade.Invalidate = std::move(invalidate);
@@ -122,7 +124,7 @@ std::unique_ptr<CWatek> CPictureTile::StartAnimation(AddDirtyRectFn invalidate) 
                                     platform::Point{rect_.Left, rect_.Top});
 }
 
-void CPictureTile::ShowEnlarged(const std::string& viewName, const std::function<void()>& speak) {
+void PictureTile::ShowEnlarged(const std::string& viewName, const std::function<void()>& speak) {
     CPow* view = CPow::Of(Parent());
     if (view != nullptr) {
         view->ShowPicture(viewName, rect_);
@@ -141,9 +143,11 @@ void CPictureTile::ShowEnlarged(const std::string& viewName, const std::function
     }
 }
 
-void CPictureTile::MouseUp(platform::MouseEvent& e) {
+void PictureTile::MouseUp(platform::MouseEvent& e) {
     if (e.Button == platform::MouseButton::Right && !e.Handled) {
         Zoom();
         e.Handled = true;
     }
 }
+
+}  // namespace pieces

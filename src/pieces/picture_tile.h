@@ -12,6 +12,8 @@
 #include "platform/bitmap.h"
 #include "platform/geometry.h"
 
+namespace pieces {
+
 // What picture cards and letter tiles share: an opaque picture drawn into the game form's
 // bitmaps, a coloured selection frame around it, moving, the fade-in and the enlarged view
 // on a right click. They differ only in where the picture, the enlarged picture and the
@@ -19,9 +21,9 @@
 //
 // The bitmaps of the drawing context belong to the game form; this object needs all three.
 // Every change of the frame bitmap is reported through the context's callback.
-class CPictureTile : public CPictureControl {
+class PictureTile : public PictureControl {
   public:
-    ~CPictureTile() override;
+    ~PictureTile() override;
 
     // Draws the picture (and its frame, if it has one) into the frame and scene bitmaps.
     // Does nothing while the control is hidden.
@@ -64,8 +66,8 @@ class CPictureTile : public CPictureControl {
 
   protected:
     // Counts the object in frames (loading the five frames for the first one).
-    CPictureTile(platform::Form& owner, const DrawContext& context, SelectionFrames& frames,
-                 bool selectable);
+    PictureTile(platform::Form& owner, const DrawContext& context, SelectionFrames& frames,
+                bool selectable);
 
     // Takes over the picture and places the object's top-left corner at position.
     void Place(platform::Bitmap picture, platform::Point position);
@@ -89,3 +91,5 @@ class CPictureTile : public CPictureControl {
     platform::Rect frameRect_;
     platform::Rect frameSourceRect_;
 };
+
+}  // namespace pieces

@@ -8,6 +8,8 @@
 #include "media/picture_library.h"
 #include "media/resource_names.h"
 
+namespace pieces {
+
 namespace {
 
 // Empty for a style without a picture.
@@ -88,3 +90,5 @@ SelectionFrames::User::~User() {
         set_.Free();
     }
 }
+
+}  // namespace pieces

@@ -8,6 +8,8 @@
 #include "platform/bitmap.h"
 #include "platform/geometry.h"
 
+namespace pieces {
+
 // The coloured selection frames drawn around cards and tiles. Each class of object keeps
 // its own set, shared by all its objects: the pictures are loaded on first use and freed,
 // and forgotten, when the last object of the class goes.
@@ -59,3 +61,5 @@ class SelectionFrames {
     std::array<std::unique_ptr<platform::Bitmap>, 6> pictures_{};  // indexed by style
     int live_ = 0;
 };
+
+}  // namespace pieces

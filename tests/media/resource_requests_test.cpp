@@ -27,6 +27,12 @@
 #include "pieces/cludek.h"
 #include "pieces/cpow.h"
 
+using pieces::CGraf;
+using pieces::CKarta;
+using pieces::CLitCyf;
+using pieces::CLudek;
+using pieces::CPow;
+using pieces::PlayFeedback;
 using platform::Bitmap;
 using platform::Color;
 

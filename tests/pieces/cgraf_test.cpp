@@ -10,6 +10,7 @@
 using platform::Bitmap;
 using platform::Color;
 using platform::Rect;
+using namespace pieces;
 
 namespace {
 

@@ -13,6 +13,7 @@ using platform::Color;
 using platform::MouseButton;
 using platform::Rect;
 using platform::Sound;
+using namespace pieces;
 
 namespace {
 

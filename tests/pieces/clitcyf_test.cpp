@@ -17,6 +17,7 @@ using platform::MouseButton;
 using platform::Rect;
 using platform::Sound;
 using platform::WaveOutcome;
+using namespace pieces;
 
 namespace {
 

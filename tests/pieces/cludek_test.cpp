@@ -22,6 +22,7 @@ using platform::Color;
 using platform::GetClock;
 using platform::Point;
 using platform::Rect;
+using namespace pieces;
 
 namespace {
 

@@ -11,6 +11,7 @@ using platform::Bitmap;
 using platform::Color;
 using platform::MouseButton;
 using platform::Rect;
+using namespace pieces;
 
 namespace {
 

@@ -6,6 +6,8 @@
 
 #include "platform/clock.h"
 
+using namespace pieces;
+
 namespace {
 
 // Runs a paced loop whose body takes workMs and returns the moments each pass began.

@@ -8,6 +8,7 @@
 #include "platform/headless_app.h"
 
 using namespace platform;
+using namespace pieces;
 
 namespace {
 
