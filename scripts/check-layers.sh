@@ -1,12 +1,52 @@
 #!/usr/bin/env bash
-# Fails when code above the platform layer includes SDL, libjpeg or POSIX system headers.
+# Checks the layering of the code under SOURCE_ROOT/src and SOURCE_ROOT/tools:
+#  - only src/platform includes SDL, libjpeg or POSIX system headers;
+#  - includes point down only, never up a layer nor across to a sibling:
+#      platform < media < pieces, controls < game < exercises < app
+#    pieces and controls are siblings; tools use platform and media only.
+# Prints every offending include and fails when there is one.
 set -euo pipefail
-src=${1:?usage: check-layers.sh SRC_DIR}
+root=${1:?usage: check-layers.sh SOURCE_ROOT}
+cd "$root"
+status=0
+
 pattern='#\s*include\s*[<"](SDL|jpeglib|jerror|unistd\.h|fcntl\.h|sys/|pthread\.h|dlfcn\.h|poll\.h)'
-hits=$(grep -rnE "$pattern" "$src" --include='*.h' --include='*.cpp' | grep -v "^$src/platform/" || true)
+hits=$(grep -rnE "$pattern" src --include='*.h' --include='*.cpp' | grep -v "^src/platform/" || true)
 if [ -n "$hits" ]; then
   echo "system headers included above the platform layer:"
   echo "$hits"
-  exit 1
+  status=1
 fi
-echo "layering: ok"
+
+dirs=(src)
+[ -d tools ] && dirs+=(tools)
+includes=$(grep -rnE '^\s*#\s*include\s*[<"][A-Za-z_]+/' "${dirs[@]}" \
+  --include='*.h' --include='*.cpp' || true)
+# A file's layer is its first folder under src (files right in src sit on top); tools rank
+# beside pieces and controls, so they see platform and media only.
+upward=$(printf '%s\n' "$includes" | awk '
+  BEGIN {
+    n = split("platform:0 media:1 pieces:2 controls:2 tools:2 game:3 exercises:4 app:5", pairs, " ")
+    for (i = 1; i <= n; i++) { split(pairs[i], kv, ":"); rank[kv[1]] = kv[2] }
+  }
+  NF == 0 { next }
+  {
+    file = $0; sub(/:.*/, "", file)
+    count = split(file, parts, "/")
+    if (parts[1] == "tools") layer = "tools"
+    else if (count > 2) layer = parts[2]
+    else layer = ""
+    target = $0; sub(/^[^#]*#[ \t]*include[ \t]*[<"]/, "", target); sub(/\/.*/, "", target)
+    if (!(target in rank) || target == layer) next
+    mine = (layer in rank) ? rank[layer] : 6
+    if (rank[target] >= mine) print $0 "    (" (layer == "" ? "src" : layer) " may not include " target ")"
+  }')
+if [ -n "$upward" ]; then
+  echo "includes that point up a layer or across to a sibling"
+  echo "(platform < media < pieces, controls < game < exercises < app; tools: platform, media):"
+  echo "$upward"
+  status=1
+fi
+
+[ "$status" -eq 0 ] && echo "layering: ok"
+exit "$status"
