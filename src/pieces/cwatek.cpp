@@ -1,7 +1,10 @@
 #include "pieces/cwatek.h"
 
-#include <cstdlib>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
 
+#include "media/cblad.h"
 #include "platform/form.h"
 
 namespace pieces {
@@ -9,6 +12,26 @@ namespace pieces {
 using platform::Bitmap;
 using platform::PixelFormat;
 using platform::Rect;
+
+namespace {
+
+std::string Describe(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const CBlad& e) {
+        return e.Text();
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "unknown error";
+    }
+}
+
+void Report(const std::exception_ptr& error) {
+    std::fprintf(stderr, "vimbaro: a picture's fade-in failed: %s\n", Describe(error).c_str());
+}
+
+}  // namespace
 
 CWatek::CWatek(const DrawContext& context, platform::Control* object, const Bitmap& picture,
                const Rect& sourceRect, platform::Point destination, bool createSuspended)
@@ -28,11 +51,40 @@ CWatek::~CWatek() {
 }
 
 void CWatek::Execute() {
-    FadeIn();
+    try {
+        FadeIn();
+    } catch (...) {
+        error_ = std::current_exception();
+        Report(error_);
+        ShowSourcePicture();
+    }
+    // A terminated or failed fade still shows its object.
+    SynchronizeReporting([&] {
+        if (object_ != nullptr) {
+            object_->SetVisible(true);
+        }
+    });
+    Terminate();
 }
 
-void CWatek::Show(const Bitmap& picture) {
-    context_.Frame.CopyRect(destRect_, picture, Rect{0, 0, destRect_.Width(), destRect_.Height()});
+void CWatek::SynchronizeReporting(const std::function<void()>& fn) noexcept {
+    try {
+        Synchronize(fn);
+    } catch (...) {
+        Report(std::current_exception());
+    }
+}
+
+void CWatek::ShowSourcePicture() {
+    SynchronizeReporting([&] {
+        if (!Terminated()) {
+            Show(sourceCanvas_, sourceRect_);
+        }
+    });
+}
+
+void CWatek::Show(const Bitmap& from, const Rect& fromRect) {
+    context_.Frame.CopyRect(destRect_, from, fromRect);
     context_.Queue(destRect_);
     if (object_ != nullptr) {
         object_->Parent().Repaint();
@@ -44,13 +96,13 @@ void CWatek::FadeIn() {
     Bitmap picture(sourceRect_.Width() + 1, sourceRect_.Height() + 1, PixelFormat::Bgr24);
     Bitmap working(sourceRect_.Width() + 1, sourceRect_.Height() + 1, PixelFormat::Bgr24);
     const int rowBytes = working.Stride();
+    const Rect a{0, 0, sourceRect_.Width(), sourceRect_.Height()};
+    const Rect b{0, 0, destRect_.Width(), destRect_.Height()};
 
     Synchronize([&] {
         if (Terminated()) {
             return;
         }
-        Rect a{0, 0, sourceRect_.Width(), sourceRect_.Height()};
-        Rect b{0, 0, destRect_.Width(), destRect_.Height()};
         picture.CopyRect(a, sourceCanvas_, sourceRect_);
         working.CopyRect(b, context_.Frame, destRect_);
         context_.Queue(destRect_);
@@ -68,7 +120,7 @@ void CWatek::FadeIn() {
         if (!Terminated()) {
             Synchronize([&] {
                 if (!Terminated()) {
-                    Show(working);
+                    Show(working, b);
                 }
             });
         }
@@ -77,16 +129,10 @@ void CWatek::FadeIn() {
     if (!Terminated()) {
         Synchronize([&] {
             if (!Terminated()) {
-                Show(picture);
+                Show(picture, b);
             }
         });
     }
-    Synchronize([&] {
-        if (object_ != nullptr) {
-            object_->SetVisible(true);
-        }
-    });
-    Terminate();
 }
 
 }  // namespace pieces

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <exception>
+#include <functional>
+
 #include "media/draw_context.h"
 #include "pieces/csynch_loop.h"
 #include "platform/bitmap.h"
@@ -21,17 +24,29 @@ class CWatek : public platform::Thread {
     // the top-left corner of B (A's size), reporting B to the context's callback. The object
     // (may be null) is made visible at the end; its form is repainted each step. Runs at once
     // unless createSuspended.
+    //
+    // A failure while fading ends the fade early: it is written to standard error and kept in
+    // Error(), the exact picture is put in place and the object is still made visible, so a
+    // card never stays hidden because its fade went wrong.
     CWatek(const DrawContext& context, platform::Control* object, const platform::Bitmap& picture,
            const platform::Rect& sourceRect, platform::Point destination,
            bool createSuspended = false);
     ~CWatek() override;
+
+    // What stopped the fade early; empty when nothing went wrong. Read it after WaitFor.
+    std::exception_ptr Error() const { return error_; }
 
   protected:
     void Execute() override;
 
   private:
     void FadeIn();
-    void Show(const platform::Bitmap& picture);
+    // Copies from's fromRect to B, reports B and repaints the object's form.
+    void Show(const platform::Bitmap& from, const platform::Rect& fromRect);
+    // After a failure: the exact picture, straight from the source, unless terminated.
+    void ShowSourcePicture();
+    // Runs fn on the GUI thread; a failure there is only reported, as the fade is ending.
+    void SynchronizeReporting(const std::function<void()>& fn) noexcept;
 
     DrawContext context_;
     const platform::Bitmap& sourceCanvas_;
@@ -39,6 +54,7 @@ class CWatek : public platform::Thread {
     platform::Rect sourceRect_;
     platform::Rect destRect_;
     CSynchLoop pacer_{kStepMs};
+    std::exception_ptr error_;
 };
 
 }  // namespace pieces

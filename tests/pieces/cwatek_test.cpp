@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "platform/form.h"
@@ -64,6 +66,7 @@ TEST(CWatek, FadesTwoUnitsPerStepThenPutsTheExactPicture) {
     EXPECT_EQ(f.frame.GetPixel(f.b.Left, f.b.Top), (Color{200, 150, 110}));
     EXPECT_EQ(f.frame.GetPixel(f.b.Right, f.b.Top), (Color{100, 100, 100}));  // nothing outside B
     EXPECT_TRUE(f.object.Visible());
+    EXPECT_FALSE(fade.Error());
     // 40 steps paced at 80 ms; the pacer's first wait returns at once.
     EXPECT_EQ(GetClock().TickCount() - start, 39u * 80u);
 }
@@ -94,4 +97,37 @@ TEST(CWatek, TerminatedBeforeStartingDrawsNothing) {
     EXPECT_TRUE(f.dirty.empty());
     EXPECT_EQ(f.frame.GetPixel(f.b.Left, f.b.Top), (Color{100, 100, 100}));
     EXPECT_TRUE(f.object.Visible());
+}
+
+// A step whose drawing fails (here the dirty report of step 3) must not leave the object
+// hidden for good: the fade stops, says why on standard error, keeps the error for its owner,
+// and still ends on the exact picture with the object shown. Also when every later report
+// fails too.
+TEST(CWatek, FailedStepStillEndsOnThePictureWithTheObjectShown) {
+    for (bool keepsFailing : {false, true}) {
+        SCOPED_TRACE(keepsFailing ? "fails from step 3 on" : "fails at step 3 only");
+        FadeFixture f;
+        testing::internal::CaptureStderr();
+        CWatek fade(f.Context([keepsFailing](int reports) {
+            // Report 1 marks B before the first step; report n + 1 shows step n.
+            if (reports == 4 || (keepsFailing && reports > 4)) {
+                throw std::runtime_error("frame bitmap lost");
+            }
+        }),
+                    &f.object, f.source, f.a, f.Destination());
+        fade.WaitFor();
+        const std::string err = testing::internal::GetCapturedStderr();
+
+        EXPECT_TRUE(f.object.Visible());
+        for (int y = f.b.Top; y < f.b.Bottom; ++y) {
+            for (int x = f.b.Left; x < f.b.Right; ++x) {
+                ASSERT_EQ(f.frame.GetPixel(x, y), (Color{200, 150, 110})) << x << "," << y;
+            }
+        }
+        EXPECT_EQ(f.frame.GetPixel(f.b.Right, f.b.Top), (Color{100, 100, 100}));
+        EXPECT_LT(f.dirty.size(), 10u);  // no steps after the failure
+        EXPECT_NE(err.find("frame bitmap lost"), std::string::npos) << err;
+        ASSERT_TRUE(fade.Error());
+        EXPECT_THROW(std::rethrow_exception(fade.Error()), std::runtime_error);
+    }
 }
