@@ -15,6 +15,7 @@ namespace pieces {
 
 // A framed picture: a transparent picture (such as an exercise's instruction picture)
 // that can be highlighted with an orange frame while scanning stands on it.
+// Named from the Polish "grafika" (graphic); see docs/glossary.md.
 class CGraf : public PictureControl {
   public:
     // The context's background may be missing; only PaintIntoBackground and Unhighlight use

@@ -15,6 +15,7 @@ namespace pieces {
 // A picture card: the JPEG picture of one word, read from folder + key + SizeSuffix +
 // ".xji". A right click shows the word's enlarged picture (always the large one, from the
 // "Pow" folder under the card's own folder) while its recording plays.
+// Named from the Polish "karta" (card); see docs/glossary.md.
 class CKarta : public PictureTile {
   public:
     // Loads the picture and places its top-left corner at position; does not paint. Throws

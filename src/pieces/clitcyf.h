@@ -15,6 +15,7 @@ namespace pieces {
 // library under name + SizeSuffix ("l_red_s"), its enlarged picture from the enlargement
 // library under the same name, its sound from the letter recordings. Tiles keep their
 // own set of selection frames, separate from the cards'.
+// Named from the Polish "litery i cyfry" (letters and digits); see docs/glossary.md.
 class CLitCyf : public PictureTile {
   public:
     // Fetches the picture and places its top-left corner at position; does not paint. Throws

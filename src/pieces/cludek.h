@@ -16,6 +16,7 @@ namespace pieces {
 // steps, turned frame by frame and tested for contact through its own collision map.
 // Frame n faces n * 22.5 degrees counter-clockwise from up: 0 up, 4 left, 8 down, 12 right.
 // The game form owns one, named "pojazd"; exercises borrow it.
+// Named from the Polish "ludek" (little man); see docs/glossary.md.
 class CLudek {
   public:
     static constexpr int kFrameCount = 16;

@@ -15,6 +15,7 @@ namespace pieces {
 // The enlarged view: one per game form, hidden until a card or tile asks it to show an
 // enlarged picture centred in the layout. It draws into the frame bitmap only, so the scene
 // bitmap still holds what lies under it and takes it away again.
+// Named from the Polish "powiększenie" (enlargement); see docs/glossary.md.
 class CPow : public PictureControl {
   public:
     // redrawVehicle draws the game's vehicle again after the view has gone (the view may

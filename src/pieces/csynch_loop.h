@@ -6,6 +6,7 @@ namespace pieces {
 
 // Paces a frame-by-frame loop: each WaitTick returns one period after the previous one
 // returned. A late pass is not caught up. Each pacer belongs to one thread.
+// Named "synchronised loop"; see docs/glossary.md.
 class CSynchLoop {
   public:
     explicit CSynchLoop(uint32_t periodMs = 20);

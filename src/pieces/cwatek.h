@@ -15,6 +15,7 @@ namespace pieces {
 // Fades an object's picture into the frame bitmap over 40 steps of 80 ms. The frames are
 // computed on this thread; every bitmap, the object and the form are touched only on the GUI
 // thread.
+// Named from the Polish "wątek" (thread); see docs/glossary.md.
 class CWatek : public platform::Thread {
   public:
     static constexpr int kSteps = 40;
