@@ -8,10 +8,9 @@ namespace platform {
 class Action {
   public:
     std::function<void()> OnExecute;
-    bool Enabled = true;
     // Runs the handler; returns whether there was one to run.
     bool Execute() {
-        if (!Enabled || !OnExecute) {
+        if (!OnExecute) {
             return false;
         }
         OnExecute();

@@ -31,7 +31,6 @@ class Application {
     static Application& Instance();
     static bool Exists();
 
-    Backend& GetBackend() { return *backend_; }
     Point ScreenSize() { return backend_->ScreenSize(); }
     void SetTitle(const std::string& title);
     const std::string& Title() const { return title_; }

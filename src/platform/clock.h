@@ -46,7 +46,6 @@ class ManualClock final : public Clock {
     bool IsManual() const override { return true; }
 
     void Advance(uint32_t ms) { micros_ += uint64_t{ms} * 1000; }
-    void AdvanceMicros(uint64_t us) { micros_ += us; }
 
   private:
     std::atomic<uint64_t> micros_;

@@ -154,10 +154,6 @@ bool Form::InShape(int fx, int fy) const {
     return (cx * cx) / (rx * rx) + (cy * cy) / (ry * ry) <= 1.0;
 }
 
-bool Form::ContainsScreenPoint(int x, int y) const {
-    return InShape(x - bounds_.Left, y - bounds_.Top);
-}
-
 void Form::Show() {
     Application& app = Application::Instance();
     Form* before = app.ActiveForm();
@@ -189,7 +185,6 @@ void Form::Hide() {
     visible_ = false;
     app.InvalidateScreen(bounds_);
     LeaveHovered();
-    OnHide();
     Form* after = app.ActiveForm();
     if (before != after) {
         if (before != nullptr) {
@@ -210,9 +205,6 @@ void Form::BringToFront() {
 }
 
 void Form::Close() {
-    if (!OnCloseQuery()) {
-        return;
-    }
     Application& app = Application::Instance();
     if (modal_) {
         closeRequested_ = true;

@@ -59,7 +59,6 @@ class Form {
     void CenterOn(const Form& owner, int w, int h);
     // Clips the form to a rounded rectangle with corner ellipses of the given size.
     void SetRoundedShape(int ellipseWidth, int ellipseHeight);
-    bool ContainsScreenPoint(int x, int y) const;
 
     void Show();
     void Hide();
@@ -88,7 +87,6 @@ class Form {
     // Event handlers; the form's behaviour lives in subclasses or in these.
     virtual void Paint(FormCanvas&) {}
     virtual void OnShow() {}
-    virtual void OnHide() {}
     virtual void OnActivate() {}
     virtual void OnDeactivate() {}
     virtual void OnKeyDown(Key, char32_t) {}
@@ -99,8 +97,6 @@ class Form {
     virtual void OnMouseMove(MouseEvent&) {}
     // The wheel turned by notches, away from the user positive.
     virtual void OnMouseWheel(int /*notches*/) {}
-    // Asked before the form closes; returning false keeps it open.
-    virtual bool OnCloseQuery() { return true; }
 
   private:
     friend class Application;

@@ -26,7 +26,6 @@ void HeadlessBackend::Present(const Bitmap& screen, std::span<const Rect> rects)
     for (const Rect& r : rects) {
         screen_.CopyRect(r, screen, r);
     }
-    ++presentCount_;
 }
 
 bool HeadlessBackend::PollEvent(InputEvent& out) {

@@ -35,7 +35,6 @@ class HeadlessBackend final : public Backend {
     bool WindowOpen() const { return windowOpen_; }
     const std::string& Title() const { return title_; }
     int RaiseCount() const { return raiseCount_; }
-    int PresentCount() const { return presentCount_; }
 
   private:
     Point screenSize_;
