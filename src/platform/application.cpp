@@ -37,6 +37,7 @@ Application::Application(std::unique_ptr<Backend> backend)
     if (!instance.compare_exchange_strong(expected, this)) {
         throw std::logic_error("only one Application may exist");
     }
+    Timer::JoinApplication();
 }
 
 Application::~Application() {
@@ -49,6 +50,7 @@ Application::~Application() {
     for (auto& request : pending) {
         request->Complete(std::make_exception_ptr(std::runtime_error("application closed")));
     }
+    Timer::LeaveApplication(std::move(timers_));
     instance.store(nullptr);
 }
 

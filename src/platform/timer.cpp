@@ -5,10 +5,38 @@
 
 namespace platform {
 
+namespace {
+
+// Timers that exist while no application does, waiting for one (GUI thread only).
+std::vector<Timer*>& Waiting() {
+    static std::vector<Timer*> timers;
+    return timers;
+}
+
+}  // namespace
+
 Timer::Timer() {
     if (Application::Exists()) {
         Application::Instance().AddTimer(this);
+    } else {
+        Waiting().push_back(this);
     }
+}
+
+void Timer::JoinApplication() {
+    std::vector<Timer*> timers;
+    timers.swap(Waiting());
+    for (Timer* timer : timers) {
+        Application::Instance().AddTimer(timer);
+        // The count started when it was enabled; it runs from now, on the application's loop.
+        if (timer->enabled_) {
+            timer->Restart();
+        }
+    }
+}
+
+void Timer::LeaveApplication(std::vector<Timer*> timers) {
+    Waiting().insert(Waiting().end(), timers.begin(), timers.end());
 }
 
 Timer::Timer(uint32_t intervalMs, std::function<void()> onTimer) : Timer() {
@@ -17,6 +45,7 @@ Timer::Timer(uint32_t intervalMs, std::function<void()> onTimer) : Timer() {
 }
 
 Timer::~Timer() {
+    std::erase(Waiting(), this);
     if (Application::Exists()) {
         Application::Instance().RemoveTimer(this);
     }

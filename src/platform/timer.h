@@ -2,11 +2,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace platform {
 
 // A GUI-thread timer with a millisecond interval. It fires again every Interval ms while
 // enabled; a late tick is not caught up. Setting Enabled or Interval restarts the count.
+// A timer made while no application exists (or outliving one) starts working when an
+// application does.
 class Timer {
   public:
     Timer();
@@ -19,12 +22,14 @@ class Timer {
     void SetInterval(uint32_t ms);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
-    // A free number the owner may use (the old component's Tag).
-    int Tag = 0;
     std::function<void()> OnTimer;
 
   private:
     friend class Application;
+    // Hands the timers waiting for an application to the one that now exists.
+    static void JoinApplication();
+    // The application is going: its timers wait for the next one.
+    static void LeaveApplication(std::vector<Timer*> timers);
     void Restart();
 
     uint32_t interval_ = 1000;

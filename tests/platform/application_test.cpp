@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <optional>
+#include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "platform/critical_section.h"
@@ -70,6 +73,32 @@ TEST(Timer, HandlerMayDestroyAnotherDueTimer) {
     h.app->RunFor(300);
     EXPECT_EQ(victim, nullptr);
     EXPECT_LE(victimFired, 1);
+}
+
+// Timers are often members of objects made before the event loop (or kept across two of them).
+TEST(Timer, WorksWithTheApplicationThatExistsWhenItIsDue) {
+    int early = 0, gone = 0;
+    std::optional<Timer> madeEarly;
+    madeEarly.emplace(1000, [&] { ++early; });
+    madeEarly->SetEnabled(true);
+    {
+        // Made and destroyed before any application: nothing is left behind to call.
+        Timer brief(500, [&] { ++gone; });
+        brief.SetEnabled(true);
+    }
+    {
+        HeadlessApp first({64, 64});
+        first.app->RunFor(3500);
+        EXPECT_EQ(early, 3);
+    }
+    // Outliving one application, it works for the next.
+    HeadlessApp second({64, 64});
+    second.app->RunFor(2500);
+    EXPECT_EQ(early, 5);
+    EXPECT_EQ(gone, 0);
+    madeEarly.reset();
+    second.app->RunFor(2000);
+    EXPECT_EQ(early, 5);
 }
 
 TEST(Timer, ZeroIntervalNeverFires) {
