@@ -1,6 +1,7 @@
 #include "platform/application.h"
 
 #include <algorithm>
+#include <atomic>
 #include <stdexcept>
 
 #include "platform/clock.h"
@@ -225,6 +226,13 @@ void Application::Step(bool mayWait) {
     }
 }
 
+bool Application::IsKeyDown(Key key) {
+    if (!IsGuiThread()) {
+        throw std::logic_error("key state is asked for on the GUI thread only");
+    }
+    return backend_->KeyHeld(key);
+}
+
 Form* Application::ActiveForm() const {
     for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) {
         if ((*it)->Visible()) {
@@ -239,7 +247,6 @@ void Application::Dispatch(const InputEvent& e) {
     switch (e.type) {
         case Type::KeyDown:
         case Type::KeyUp: {
-            keyDown_[static_cast<size_t>(e.key)] = e.type == Type::KeyDown;
             if (Form* form = ActiveForm()) {
                 if (e.type == Type::KeyDown) {
                     form->OnKeyDown(e.key, e.ch);

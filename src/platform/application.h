@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -60,8 +58,10 @@ class Application {
     // condition again.
     void WakeWaiters();
 
-    // Any thread: whether the key was down at the last input the GUI thread handled.
-    bool IsKeyDown(Key key) const { return keyDown_[static_cast<size_t>(key)].load(); }
+    // GUI thread: whether the key is held down now, also while its press still waits to be
+    // handled (a loop polling the arrow keys must not miss it). Throws std::logic_error on
+    // another thread: the window system answers only there.
+    bool IsKeyDown(Key key);
 
     // Forms, bottom to top; the top visible form is active and receives input.
     Form* ActiveForm() const;
@@ -100,7 +100,6 @@ class Application {
     std::vector<Timer*> timers_;
     Bitmap composed_;
     std::vector<Rect> dirty_;
-    std::array<std::atomic<bool>, static_cast<size_t>(Key::Count)> keyDown_{};
     Form* mouseForm_ = nullptr;  // the form under the last mouse press, for its release
 
     std::mutex queueMutex_;

@@ -30,6 +30,9 @@ class Backend {
     virtual void Wake() = 0;
     // Brings the window in front of other windows and gives it the input focus.
     virtual void Raise() = 0;
+    // GUI thread: whether the key is held down now, even when its press is still waiting
+    // in the queue. Letters (Key::Char) are not told apart and read as not held.
+    virtual bool KeyHeld(Key key) = 0;
 };
 
 // Opens the SDL video subsystem; throws std::runtime_error when there is no usable display.

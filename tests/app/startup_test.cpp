@@ -41,6 +41,7 @@ class LentBackend final : public Backend {
     }
     void Wake() override { inner_.Wake(); }
     void Raise() override { inner_.Raise(); }
+    bool KeyHeld(Key key) override { return inner_.KeyHeld(key); }
 
   private:
     HeadlessBackend& inner_;

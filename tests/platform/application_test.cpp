@@ -259,6 +259,41 @@ TEST(Form, KeysGoToTheTopFormAndModalLoopEndsOnClose) {
     EXPECT_FALSE(h.app->IsKeyDown(Key::Escape));
 }
 
+// The game steers with the arrow keys by asking every 10 ms which are held; a press that
+// still waits in the queue (the loop is busy with a drawing or a worker) must count already.
+TEST(Keys, AHeldKeyReadsDownFromItsPressToItsRelease) {
+    HeadlessApp h({100, 100});
+    const Key arrows[] = {Key::Left, Key::Right, Key::Up, Key::Down};
+    for (Key key : arrows) {
+        SCOPED_TRACE(static_cast<int>(key));
+        h.headless->HoldKey(key);
+        EXPECT_TRUE(h.app->IsKeyDown(key));  // nothing handled yet
+        h.app->ProcessMessages();
+        h.app->RunFor(500);
+        for (Key other : arrows) {
+            EXPECT_EQ(h.app->IsKeyDown(other), other == key);
+        }
+        h.headless->ReleaseKey(key);
+        EXPECT_FALSE(h.app->IsKeyDown(key));
+        h.app->ProcessMessages();
+        EXPECT_FALSE(h.app->IsKeyDown(key));
+    }
+    // Letters are not told apart, so none reads as held.
+    h.headless->HoldKey(Key::Char);
+    EXPECT_FALSE(h.app->IsKeyDown(Key::Char));
+    // Another thread is told so instead of reading a state it cannot have.
+    bool refused = false;
+    std::thread other([&] {
+        try {
+            h.app->IsKeyDown(Key::Left);
+        } catch (const std::logic_error&) {
+            refused = true;
+        }
+    });
+    other.join();
+    EXPECT_TRUE(refused);
+}
+
 TEST(Form, ClosingTheMainFormEndsRun) {
     HeadlessApp h({100, 100});
     ColourForm main({0, 0, 0});

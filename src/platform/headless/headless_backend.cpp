@@ -67,22 +67,51 @@ void HeadlessBackend::Raise() {
     ++raiseCount_;
 }
 
+bool HeadlessBackend::KeyHeld(Key key) {
+    if (key == Key::Char || key >= Key::Count) {
+        return false;
+    }
+    std::lock_guard lock(mutex_);
+    return held_[static_cast<size_t>(key)];
+}
+
 void HeadlessBackend::Inject(const InputEvent& event) {
     {
         std::lock_guard lock(mutex_);
+        // Like a keyboard: the key is down from the moment it is pressed, not once the
+        // program has read the press.
+        if ((event.type == InputEvent::Type::KeyDown || event.type == InputEvent::Type::KeyUp) &&
+            event.key < Key::Count) {
+            held_[static_cast<size_t>(event.key)] = event.type == InputEvent::Type::KeyDown;
+        }
         events_.push_back(event);
     }
     wake_.notify_all();
 }
 
-void HeadlessBackend::PressKey(Key key, char32_t ch) {
+namespace {
+
+InputEvent KeyEvent(InputEvent::Type type, Key key, char32_t ch = 0) {
     InputEvent e;
-    e.type = InputEvent::Type::KeyDown;
+    e.type = type;
     e.key = key;
     e.ch = ch;
-    Inject(e);
-    e.type = InputEvent::Type::KeyUp;
-    Inject(e);
+    return e;
+}
+
+}  // namespace
+
+void HeadlessBackend::PressKey(Key key, char32_t ch) {
+    Inject(KeyEvent(InputEvent::Type::KeyDown, key, ch));
+    Inject(KeyEvent(InputEvent::Type::KeyUp, key, ch));
+}
+
+void HeadlessBackend::HoldKey(Key key) {
+    Inject(KeyEvent(InputEvent::Type::KeyDown, key));
+}
+
+void HeadlessBackend::ReleaseKey(Key key) {
+    Inject(KeyEvent(InputEvent::Type::KeyUp, key));
 }
 
 void HeadlessBackend::MoveMouse(int x, int y) {

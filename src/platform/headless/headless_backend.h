@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -21,10 +22,13 @@ class HeadlessBackend final : public Backend {
     bool WaitEvent(InputEvent& out, int timeoutMs) override;
     void Wake() override;
     void Raise() override;
+    bool KeyHeld(Key key) override;
 
-    // Input, from any thread.
+    // Input, from any thread. A key is held from its injected press to its injected release.
     void Inject(const InputEvent& event);
     void PressKey(Key key, char32_t ch = 0);  // key down and up
+    void HoldKey(Key key);                    // key down only
+    void ReleaseKey(Key key);                 // key up
     void MoveMouse(int x, int y);
     void Click(int x, int y, MouseButton button = MouseButton::Left);
     void DoubleClick(int x, int y);
@@ -42,11 +46,11 @@ class HeadlessBackend final : public Backend {
     bool windowOpen_ = false;
     std::string title_;
     int raiseCount_ = 0;
-    int presentCount_ = 0;
 
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<InputEvent> events_;
+    std::array<bool, static_cast<size_t>(Key::Count)> held_{};
     bool woken_ = false;
 };
 

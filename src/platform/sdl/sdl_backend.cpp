@@ -206,6 +206,25 @@ class SdlBackend final : public Backend {
         }
     }
 
+    bool KeyHeld(Key key) override {
+        if (key == Key::Char || key == Key::Unknown) {
+            return false;
+        }
+        // Takes in what the window system has sent meanwhile (the events stay queued), so a
+        // key pressed while the loop was busy elsewhere reads as held.
+        SDL_PumpEvents();
+        int count = 0;
+        const Uint8* state = SDL_GetKeyboardState(&count);
+        for (int code = 0; code < count; ++code) {
+            char32_t ch = 0;
+            if (state[code] != 0 &&
+                TranslateKey(SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(code)), ch) == key) {
+                return true;
+            }
+        }
+        return false;
+    }
+
   private:
     bool Translate(const SDL_Event& e, InputEvent& out) {
         out = InputEvent{};
