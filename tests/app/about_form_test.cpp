@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/shell_form_fixture.h"
+#include "hang_guard.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
 
@@ -330,6 +331,7 @@ TEST_F(AboutFormLargeTest, EscAndTheExitButtonCloseItAndBringTheMenuBackAtItsPla
                     h_.headless->Click(exit.Left + 10, exit.Top + 10);
                 }
             });
+            HangGuard bound("the information form's modal loop", kHangLimit);
             about.ShowModal();
             EXPECT_TRUE(menuHiddenWhileShown);
             EXPECT_FALSE(about.Visible());

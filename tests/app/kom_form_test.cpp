@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/shell_form_fixture.h"
+#include "hang_guard.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
 #include "platform/message_log.h"
@@ -170,6 +171,7 @@ TEST_F(KomFormLargeTest, EscAndTheExitButtonCloseTheModalForm) {
             h_.headless->Click(kom.Bounds().Left + exit.Left + 10,
                                kom.Bounds().Top + exit.Top + 10);
         }
+        HangGuard bound("the message form's modal loop", kHangLimit);
         kom.ShowModal();
         EXPECT_FALSE(kom.Visible());
         EXPECT_EQ(h_.app->ActiveForm(), static_cast<Form*>(&form_));

@@ -9,6 +9,7 @@
 #include "app/kom_form.h"
 #include "app/menu_fixture.h"
 #include "app/splash_form.h"
+#include "hang_guard.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
 #include "media/scoped_temp_dir.h"
@@ -152,6 +153,7 @@ TEST(Startup, SecondCopyBringsTheFirstToTheFrontAndExitsWithZero) {
 TEST(Startup, FirstCopyComesToTheFrontWhenASecondAsks) {
     StartupRun run({1280, 1024}, "startup-raise");
     run.env.BeforeLoop = [&](Application& app) {
+        HangGuard bound("asking the running copy to come to the front", kHangLimit);
         std::thread second([] { InstanceGuard::AskRunningCopyToActivate("startup-raise"); });
         app.RunUntil([&] { return run.headless->RaiseCount() > 0; });
         second.join();

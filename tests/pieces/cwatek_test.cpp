@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "hang_guard.h"
 #include "platform/form.h"
 #include "platform/headless_app.h"
 
@@ -15,6 +16,7 @@ using namespace pieces;
 namespace {
 
 struct FadeFixture {
+    HangGuard bound{"a fade's worker thread", kHangLimit};
     HeadlessApp h{{64, 64}};
     Form form;
     Control object{form};

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "hang_guard.h"
 #include "platform/critical_section.h"
 #include "platform/form.h"
 #include "platform/headless_app.h"
@@ -134,6 +135,7 @@ class SyncWorker : public Thread {
 TEST(Thread, SynchronizeWhileGuiThreadWaitsForTheWorkerDoesNotDeadlock) {
     HeadlessApp h;
     SyncWorker worker(50);
+    HangGuard bound("waiting for the synchronising worker", kHangLimit);
     worker.WaitFor();  // the GUI thread waits; the worker's Synchronize calls must still run
     EXPECT_EQ(worker.done.load(), 50);
     ASSERT_EQ(worker.ranOn.size(), 50u);
@@ -250,6 +252,7 @@ TEST(Form, KeysGoToTheTopFormAndModalLoopEndsOnClose) {
     dialog.SetBounds({10, 10, 50, 50});
     h.headless->PressKey(Key::Char, U'n');
     h.headless->PressKey(Key::Escape);
+    HangGuard bound("the modal loop", kHangLimit);
     int result = dialog.ShowModal();
     EXPECT_EQ(result, 0);
     EXPECT_FALSE(dialog.Visible());
