@@ -23,7 +23,12 @@ VerticalScrollBar::VerticalScrollBar(platform::Form& parent, int min, int max, i
       position_(min) {
     OnMouseDown = [this](MouseEvent& e) { Press(e); };
     OnMouseMove = [this](MouseEvent& e) { Drag(e); };
-    OnMouseUp = [this](MouseEvent&) { dragging_ = false; };
+    OnMouseUp = [this](MouseEvent& e) {
+        if (e.Button == MouseButton::Left) {
+            dragging_ = false;
+            e.Handled = true;
+        }
+    };
 }
 
 int VerticalScrollBar::MaxPosition() const {
@@ -59,10 +64,11 @@ Rect VerticalScrollBar::ThumbRect() const {
     return Rect::FromSize(b.Left, b.Top + ThumbTop(), b.Width(), ThumbHeight());
 }
 
-void VerticalScrollBar::Press(const MouseEvent& e) {
+void VerticalScrollBar::Press(MouseEvent& e) {
     if (e.Button != MouseButton::Left) {
         return;
     }
+    e.Handled = true;
     const int top = ThumbTop();
     if (e.Y >= top && e.Y < top + ThumbHeight()) {
         dragging_ = true;

@@ -41,7 +41,7 @@ class VerticalScrollBar : public platform::Control {
     // How far the thumb's top can move inside the track.
     int ThumbTravel() const;
     int ThumbTop() const;  // relative to the track's top
-    void Press(const platform::MouseEvent& e);
+    void Press(platform::MouseEvent& e);
     void Drag(const platform::MouseEvent& e);
 
     int min_;

@@ -8,9 +8,6 @@
 #include "platform/form.h"
 #include "platform/geometry.h"
 
-// The pointer shape a control asks for while the mouse is over it.
-enum class ControlCursor { Default, Hand };
-
 // "_mini" in the 1024x768 layout, "_maxi" in the 1280x960 one: the layout suffix of check
 // buttons, sliders and menu labels (modes 3 and above count as big, like SizeSuffix).
 std::string LayoutSuffix();
@@ -45,19 +42,15 @@ class CBitmapControl : public platform::Control {
 
     // True while the parent form is the one receiving input.
     bool ParentIsActive() const;
-    // The pointer shape to show over the control.
-    ControlCursor Cursor() const { return cursor_; }
 
     platform::Bitmap& SceneBitmap() const { return scene_; }
     platform::Bitmap& FrameBitmap() const { return frame_; }
 
   protected:
-    void SetCursor(ControlCursor cursor) { cursor_ = cursor; }
     // Draws look at the control's top-left corner.
     void DrawLookHere(const CTransBitmap& look) const;
 
   private:
     platform::Bitmap& scene_;
     platform::Bitmap& frame_;
-    ControlCursor cursor_ = ControlCursor::Default;
 };

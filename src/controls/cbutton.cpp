@@ -90,7 +90,7 @@ void CButton::HighlightOn() {
     if (!Enabled()) {
         return;
     }
-    SetCursor(ControlCursor::Hand);
+    SetCursor(platform::CursorShape::Hand);
     // A hidden button must not appear on the screen through its highlight.
     if (Visible()) {
         DrawLookHere(hoverLook_);
@@ -103,7 +103,7 @@ void CButton::HighlightOff() {
     if (!Enabled()) {
         return;
     }
-    SetCursor(ControlCursor::Default);
+    SetCursor(platform::CursorShape::Arrow);
     Redraw();
     platform::GetClock().Sleep(1);
     Parent().Repaint();

@@ -32,16 +32,20 @@ CButtonCheck::CButtonCheck(platform::Form& owner, bool fourLooks, platform::Acti
 
     OnMouseEnter = [this](MouseEvent& e) {
         if (ParentIsActive() && Enabled()) {
-            SetCursor(ControlCursor::Hand);
+            SetCursor(platform::CursorShape::Hand);
             e.Handled = true;
         }
     };
     OnMouseLeave = [this](MouseEvent& e) {
         if (ParentIsActive() && Enabled()) {
-            SetCursor(ControlCursor::Default);
+            SetCursor(platform::CursorShape::Arrow);
             e.Handled = true;
         }
     };
+    // The left button is the toggle's; the form hears only the other buttons.
+    auto claimLeft = [](MouseEvent& e) { e.Handled = e.Button == platform::MouseButton::Left; };
+    OnMouseDown = claimLeft;
+    OnMouseUp = claimLeft;
     OnClick = [this](MouseEvent&) {
         if (ParentIsActive()) {
             Click();

@@ -168,7 +168,7 @@ void CTrackBar::RenewHint() {
 void CTrackBar::MouseMove(MouseEvent& e) {
     // The position arrives as the window system's signed 16-bit coordinate.
     const int32_t x = static_cast<int16_t>(e.X);
-    SetCursor(OnKnob(x, e.Y) ? ControlCursor::Hand : ControlCursor::Default);
+    SetCursor(OnKnob(x, e.Y) ? platform::CursorShape::Hand : platform::CursorShape::Arrow);
     if (!dragging_) {
         return;
     }
@@ -184,6 +184,7 @@ void CTrackBar::MouseDown(MouseEvent& e) {
     if (e.Button != MouseButton::Left) {
         return;
     }
+    e.Handled = true;
     dragging_ = true;
     UpdateReadout();
     const int32_t x = static_cast<int16_t>(e.X);
@@ -197,6 +198,7 @@ void CTrackBar::MouseUp(MouseEvent& e) {
     if (e.Button != MouseButton::Left) {
         return;
     }
+    e.Handled = true;
     dragging_ = false;
     if (action_ != nullptr) {
         action_->Execute();

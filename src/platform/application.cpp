@@ -270,6 +270,7 @@ void Application::Dispatch(const InputEvent& e) {
             if (form != nullptr) {
                 form->DispatchMouse(e);
             }
+            UpdateCursor();
             break;
         }
         case Type::MouseWheel:
@@ -289,6 +290,18 @@ void Application::Dispatch(const InputEvent& e) {
             break;
         case Type::None:
             break;
+    }
+}
+
+void Application::UpdateCursor() {
+    Form* form = ActiveForm();
+    Control* under = form != nullptr ? form->hovered_ : nullptr;
+    CursorShape wanted = under != nullptr && under->Visible() && under->Enabled()
+                             ? under->Cursor()
+                             : CursorShape::Arrow;
+    if (wanted != cursor_) {
+        cursor_ = wanted;
+        backend_->SetCursor(wanted);
     }
 }
 

@@ -86,6 +86,8 @@ class Application {
     void Step(bool mayWait);
     bool RunQueued();
     void Dispatch(const InputEvent& event);
+    // Shows the pointer the control under the mouse asks for (the arrow elsewhere).
+    void UpdateCursor();
     bool FireDueTimers();
     std::optional<uint64_t> NextTimerDue() const;
     bool HasQueued();
@@ -100,6 +102,7 @@ class Application {
     std::vector<Timer*> timers_;
     Bitmap composed_;
     std::vector<Rect> dirty_;
+    CursorShape cursor_ = CursorShape::Arrow;
     Form* mouseForm_ = nullptr;  // the form under the last mouse press, for its release
 
     std::mutex queueMutex_;

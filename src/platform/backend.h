@@ -33,6 +33,8 @@ class Backend {
     // GUI thread: whether the key is held down now, even when its press is still waiting
     // in the queue. Letters (Key::Char) are not told apart and read as not held.
     virtual bool KeyHeld(Key key) = 0;
+    // GUI thread: the pointer's look from now on.
+    virtual void SetCursor(CursorShape shape) = 0;
 };
 
 // Opens the SDL video subsystem; throws std::runtime_error when there is no usable display.

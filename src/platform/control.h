@@ -11,7 +11,8 @@ class Form;
 class FormCanvas;
 
 // What a mouse handler receives; positions are in the control's own coordinates.
-// A handler sets Handled to tell its caller it dealt with the message itself.
+// A handler sets Handled to tell its caller it dealt with the message itself; a press or
+// release the control leaves unhandled goes on to the form.
 struct MouseEvent {
     MouseButton Button = MouseButton::None;
     int32_t X = 0;
@@ -36,6 +37,9 @@ class Control {
     void SetVisible(bool visible);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled) { enabled_ = enabled; }
+    // The pointer's look while the mouse is over the control.
+    CursorShape Cursor() const { return cursor_; }
+    void SetCursor(CursorShape shape) { cursor_ = shape; }
 
     std::function<void(MouseEvent&)> OnMouseEnter;
     std::function<void(MouseEvent&)> OnMouseLeave;
@@ -52,6 +56,7 @@ class Control {
     Rect bounds_;
     bool visible_ = true;
     bool enabled_ = true;
+    CursorShape cursor_ = CursorShape::Arrow;
 };
 
 }  // namespace platform

@@ -325,6 +325,11 @@ void Form::DispatchMouse(const InputEvent& e) {
                 }
             }
             call(under->OnMouseDown, me);
+            // A press the control did not claim (a right button on a picture) is the form's.
+            if (!me.Handled) {
+                MouseEvent own = local(nullptr);
+                OnMouseDown(own);
+            }
             break;
         }
         case Type::MouseUp: {
@@ -337,6 +342,11 @@ void Form::DispatchMouse(const InputEvent& e) {
             }
             MouseEvent me = local(target);
             call(target->OnMouseUp, me);
+            // The game's switches are releases anywhere a control does not claim them.
+            if (!me.Handled) {
+                MouseEvent own = local(nullptr);
+                OnMouseUp(own);
+            }
             // The handler may have removed the control; a click needs it still there.
             bool stillThere =
                 std::find(controls_.begin(), controls_.end(), target) != controls_.end();

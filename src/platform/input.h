@@ -26,6 +26,9 @@ enum class Key : uint8_t {
 
 enum class MouseButton : uint8_t { None, Left, Right, Middle };
 
+// The pointer's look: the hand tells the user that what lies under it can be clicked.
+enum class CursorShape : uint8_t { Arrow, Hand };
+
 struct InputEvent {
     enum class Type : uint8_t {
         None,

@@ -43,6 +43,7 @@ class LentBackend final : public Backend {
     void Wake() override { inner_.Wake(); }
     void Raise() override { inner_.Raise(); }
     bool KeyHeld(Key key) override { return inner_.KeyHeld(key); }
+    void SetCursor(CursorShape shape) override { inner_.SetCursor(shape); }
 
   private:
     HeadlessBackend& inner_;

@@ -152,15 +152,30 @@ TEST_F(CButtonCheckTest, ClickRunsTheActionAndLeavesTheStateToIt) {
     EXPECT_FALSE(toggle->State());
 }
 
+// The left button is the toggle's; the others go on to the form, where the game form and the
+// switch tester take them as switches.
+TEST_F(CButtonCheckTest, ClaimsTheLeftButtonAndLeavesTheOthersToTheForm) {
+    auto toggle = Make(true, true, false);
+    h_.headless->Click(kInX, kInY, platform::MouseButton::Left);
+    h_.app->ProcessMessages();
+    EXPECT_EQ(executed_, 1);
+    EXPECT_TRUE(form_.FormReleases.empty());
+    h_.headless->Click(kInX, kInY, platform::MouseButton::Right);
+    h_.app->ProcessMessages();
+    EXPECT_EQ(executed_, 1);
+    EXPECT_EQ(form_.FormReleases,
+              (std::vector<platform::MouseButton>{platform::MouseButton::Right}));
+}
+
 TEST_F(CButtonCheckTest, HandCursorOnlyOverAnEnabledToggle) {
     auto toggle = Make(true, true, false);
     Move(kInX, kInY);
-    EXPECT_EQ(toggle->Cursor(), ControlCursor::Hand);
+    EXPECT_EQ(toggle->Cursor(), platform::CursorShape::Hand);
     Move(700, 700);
-    EXPECT_EQ(toggle->Cursor(), ControlCursor::Default);
+    EXPECT_EQ(toggle->Cursor(), platform::CursorShape::Arrow);
     toggle->SetEnabled(false);
     Move(kInX, kInY);
-    EXPECT_EQ(toggle->Cursor(), ControlCursor::Default);
+    EXPECT_EQ(toggle->Cursor(), platform::CursorShape::Arrow);
     h_.headless->Click(kInX, kInY);
     h_.app->ProcessMessages();
     EXPECT_EQ(executed_, 0);

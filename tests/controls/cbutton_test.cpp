@@ -62,7 +62,7 @@ TEST_F(CButtonTest, ConstructionSizesToTheHoverLookAndDrawsTheNormalLook) {
     // The button draws into the frame only; the scene stays what it is composed over.
     EXPECT_TRUE(form_.SceneBitmap == form_.BackgroundBitmap);
     EXPECT_EQ(dirty_, (std::vector<Rect>{button->Bounds()}));
-    EXPECT_EQ(button->Cursor(), ControlCursor::Default);
+    EXPECT_EQ(button->Cursor(), platform::CursorShape::Arrow);
 }
 
 TEST_F(CButtonTest, SmallLayoutLoadsTheSmallLooks) {
@@ -107,7 +107,7 @@ TEST_F(CButtonTest, MouseShowsHoverPressedAndNormalAndClicksOnRelease) {
     Move(kInX, kInY);
     EXPECT_EQ(FrameAt(kInX, kInY), kHover);
     EXPECT_EQ(ScreenAt(kInX, kInY), kHover);
-    EXPECT_EQ(button->Cursor(), ControlCursor::Hand);
+    EXPECT_EQ(button->Cursor(), platform::CursorShape::Hand);
 
     Down(kInX, kInY);
     EXPECT_TRUE(button->Pressed());
@@ -123,7 +123,7 @@ TEST_F(CButtonTest, MouseShowsHoverPressedAndNormalAndClicksOnRelease) {
 
     Move(600, 600);
     EXPECT_EQ(FrameAt(kInX, kInY), kNormal);
-    EXPECT_EQ(button->Cursor(), ControlCursor::Default);
+    EXPECT_EQ(button->Cursor(), platform::CursorShape::Arrow);
 }
 
 TEST_F(CButtonTest, ReleaseAwayFromTheButtonDoesNotClick) {
@@ -158,12 +158,12 @@ TEST_F(CButtonTest, DisabledButtonShowsTheDisabledLookAndIgnoresTheMouse) {
     h_.app->ProcessMessages();
     EXPECT_EQ(executed_, 0);
     EXPECT_EQ(FrameAt(kInX, kInY), kDisabled);
-    EXPECT_EQ(button->Cursor(), ControlCursor::Default);
+    EXPECT_EQ(button->Cursor(), platform::CursorShape::Arrow);
 
     // The scanning highlight passes it by as well.
     button->HighlightOn();
     EXPECT_EQ(FrameAt(kInX, kInY), kDisabled);
-    EXPECT_EQ(button->Cursor(), ControlCursor::Default);
+    EXPECT_EQ(button->Cursor(), platform::CursorShape::Arrow);
 }
 
 TEST_F(CButtonTest, ButtonDisabledWhileHeldShowsTheDisabledLook) {
@@ -183,14 +183,14 @@ TEST_F(CButtonTest, HighlightLooksLikeHoverReportsTheRectangleAndRepaints) {
     button->HighlightOn();
     EXPECT_EQ(FrameAt(kInX, kInY), kHover);
     EXPECT_EQ(ScreenAt(kInX, kInY), kHover);
-    EXPECT_EQ(button->Cursor(), ControlCursor::Hand);
+    EXPECT_EQ(button->Cursor(), platform::CursorShape::Hand);
     EXPECT_EQ(dirty_, (std::vector<Rect>{button->Bounds()}));
     EXPECT_EQ(form_.Repaints, repaints + 1);
 
     button->HighlightOff();
     EXPECT_EQ(FrameAt(kInX, kInY), kNormal);
     EXPECT_EQ(ScreenAt(kInX, kInY), kNormal);
-    EXPECT_EQ(button->Cursor(), ControlCursor::Default);
+    EXPECT_EQ(button->Cursor(), platform::CursorShape::Arrow);
     EXPECT_EQ(form_.Repaints, repaints + 2);
 }
 

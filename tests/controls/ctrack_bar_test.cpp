@@ -212,6 +212,17 @@ TEST_F(CTrackBarTest, ReleaseWithoutMovementRunsTheActionOnTheUnchangedValue) {
     EXPECT_EQ(percents_, (std::vector<int32_t>{28}));
 }
 
+TEST_F(CTrackBarTest, ClaimsTheLeftButtonAndLeavesTheOthersToTheForm) {
+    CTrackBar& slider = Make();
+    slider.Redraw();
+    h_.headless->Click(KnobX(73), kKnobY, platform::MouseButton::Left);
+    h_.headless->Click(KnobX(73), kKnobY, platform::MouseButton::Right);
+    h_.app->ProcessMessages();
+    EXPECT_EQ(percents_.size(), 1u);
+    EXPECT_EQ(form_.FormReleases,
+              (std::vector<platform::MouseButton>{platform::MouseButton::Right}));
+}
+
 TEST_F(CTrackBarTest, KnobFollowsThePointerAtTheDistanceWhereItWasTaken) {
     CTrackBar& slider = Make();
     slider.SetPercent(29);
@@ -238,14 +249,14 @@ TEST_F(CTrackBarTest, HandCursorStrictlyInsideTheKnob) {
     struct Case {
         int dx;
         int dy;
-        ControlCursor cursor;
+        platform::CursorShape cursor;
     };
     const Case cases[] = {
-        {0, 0, ControlCursor::Hand},     {-10, 0, ControlCursor::Default},
-        {-9, 0, ControlCursor::Hand},    {9, 0, ControlCursor::Hand},
-        {10, 0, ControlCursor::Default}, {0, -15, ControlCursor::Default},
-        {0, -14, ControlCursor::Hand},   {0, 14, ControlCursor::Hand},
-        {0, 15, ControlCursor::Default}, {100, 0, ControlCursor::Default},
+        {0, 0, platform::CursorShape::Hand},   {-10, 0, platform::CursorShape::Arrow},
+        {-9, 0, platform::CursorShape::Hand},  {9, 0, platform::CursorShape::Hand},
+        {10, 0, platform::CursorShape::Arrow}, {0, -15, platform::CursorShape::Arrow},
+        {0, -14, platform::CursorShape::Hand}, {0, 14, platform::CursorShape::Hand},
+        {0, 15, platform::CursorShape::Arrow}, {100, 0, platform::CursorShape::Arrow},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);

@@ -32,6 +32,9 @@ class PictureTestForm : public platform::Form {
     void Paint(platform::FormCanvas& canvas) override {
         canvas.CopyRect(FrameBitmap.Bounds(), FrameBitmap, FrameBitmap.Bounds());
     }
+    // Releases that no control claimed (the game's switches).
+    void OnMouseUp(platform::MouseEvent& e) override { FormReleases.push_back(e.Button); }
+    std::vector<platform::MouseButton> FormReleases;
     void Repaint() override {
         ++Repaints;
         if (OnRepaint) {

@@ -33,11 +33,17 @@ class ColourForm : public Form {
         }
         lastChar = ch;
     }
-    void OnMouseUp(MouseEvent& e) override { formMouseUps.push_back(e.Button); }
+    void OnMouseDown(MouseEvent& e) override { formMouseDowns.push_back({e.X, e.Y}); }
+    void OnMouseUp(MouseEvent& e) override {
+        formMouseUps.push_back(e.Button);
+        formMouseUpAt.push_back({e.X, e.Y});
+    }
     Color colour;
     std::vector<Key> keys;
     char32_t lastChar = 0;
     std::vector<MouseButton> formMouseUps;
+    std::vector<Point> formMouseUpAt;  // form coordinates
+    std::vector<Point> formMouseDowns;
 };
 
 }  // namespace
@@ -337,11 +343,71 @@ TEST(Control, MouseMessagesReachTheControlUnderThePointer) {
 
     // A disabled control lets the message through to the form.
     log.clear();
+    form.formMouseUps.clear();
     button.SetEnabled(false);
     h.headless->Click(60, 55, MouseButton::Right);
     h.app->ProcessMessages();
     EXPECT_TRUE(std::find(log.begin(), log.end(), "click") == log.end());
     EXPECT_EQ(form.formMouseUps, (std::vector<MouseButton>{MouseButton::Right}));
+}
+
+// The game's switches are the mouse buttons pressed and released anywhere a control does not
+// claim them: over a picture, a tile or a button that ignores that button.
+TEST(Control, APressOrReleaseTheControlLeavesUnhandledReachesTheForm) {
+    struct Case {
+        bool claimed;
+        MouseButton button;
+        size_t formEvents;
+    };
+    for (const Case c : {Case{true, MouseButton::Left, 0}, Case{false, MouseButton::Left, 1},
+                         Case{false, MouseButton::Right, 1}}) {
+        SCOPED_TRACE(testing::Message() << "claimed " << c.claimed);
+        HeadlessApp h({200, 200});
+        ColourForm form({0, 0, 0});
+        form.SetBounds({20, 10, 180, 190});
+        form.Show();
+        Control picture(form);
+        picture.SetBounds({50, 50, 100, 80});
+        int clicks = 0;
+        auto handle = [&](MouseEvent& e) { e.Handled = c.claimed; };
+        picture.OnMouseDown = handle;
+        picture.OnMouseUp = handle;
+        picture.OnClick = [&](MouseEvent&) { ++clicks; };
+        h.headless->Click(80, 70, c.button);
+        h.app->ProcessMessages();
+        ASSERT_EQ(form.formMouseUps.size(), c.formEvents);
+        ASSERT_EQ(form.formMouseDowns.size(), c.formEvents);
+        if (c.formEvents > 0) {
+            EXPECT_EQ(form.formMouseUps[0], c.button);
+            EXPECT_EQ(form.formMouseUpAt[0], (Point{60, 60}));  // form, not control, coordinates
+            EXPECT_EQ(form.formMouseDowns[0], (Point{60, 60}));
+        }
+        // The control's own click happens either way.
+        EXPECT_EQ(clicks, c.button == MouseButton::Left ? 1 : 0);
+    }
+}
+
+TEST(Control, ThePointerIsAHandOverAControlThatAsksForIt) {
+    HeadlessApp h({200, 200});
+    ColourForm form({0, 0, 0});
+    form.SetBounds({0, 0, 200, 200});
+    form.Show();
+    Control button(form);
+    button.SetBounds({50, 50, 100, 80});
+    button.SetCursor(CursorShape::Hand);
+    Control plain(form);
+    plain.SetBounds({120, 50, 160, 80});
+    auto pointerAt = [&](int x, int y) {
+        h.headless->MoveMouse(x, y);
+        h.app->ProcessMessages();
+        return h.headless->Cursor();
+    };
+    EXPECT_EQ(pointerAt(60, 60), CursorShape::Hand);
+    EXPECT_EQ(pointerAt(130, 60), CursorShape::Arrow);
+    EXPECT_EQ(pointerAt(60, 60), CursorShape::Hand);
+    EXPECT_EQ(pointerAt(10, 10), CursorShape::Arrow);
+    button.SetEnabled(false);
+    EXPECT_EQ(pointerAt(60, 60), CursorShape::Arrow);
 }
 
 TEST(Control, ReleaseOutsideThePressedControlIsNoClick) {

@@ -23,6 +23,7 @@ class HeadlessBackend final : public Backend {
     void Wake() override;
     void Raise() override;
     bool KeyHeld(Key key) override;
+    void SetCursor(CursorShape shape) override { cursor_ = shape; }
 
     // Input, from any thread. A key is held from its injected press to its injected release.
     void Inject(const InputEvent& event);
@@ -39,6 +40,7 @@ class HeadlessBackend final : public Backend {
     bool WindowOpen() const { return windowOpen_; }
     const std::string& Title() const { return title_; }
     int RaiseCount() const { return raiseCount_; }
+    CursorShape Cursor() const { return cursor_; }
 
   private:
     Point screenSize_;
@@ -46,6 +48,7 @@ class HeadlessBackend final : public Backend {
     bool windowOpen_ = false;
     std::string title_;
     int raiseCount_ = 0;
+    CursorShape cursor_ = CursorShape::Arrow;
 
     std::mutex mutex_;
     std::condition_variable wake_;

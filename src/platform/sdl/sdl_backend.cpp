@@ -108,6 +108,11 @@ class SdlBackend final : public Backend {
     }
 
     ~SdlBackend() override {
+        for (SDL_Cursor* cursor : {arrow_, hand_}) {
+            if (cursor != nullptr) {
+                SDL_FreeCursor(cursor);
+            }
+        }
         if (frame_ != nullptr) {
             SDL_FreeSurface(frame_);
         }
@@ -225,6 +230,18 @@ class SdlBackend final : public Backend {
         return false;
     }
 
+    void SetCursor(CursorShape shape) override {
+        SDL_Cursor*& cursor = shape == CursorShape::Hand ? hand_ : arrow_;
+        if (cursor == nullptr) {
+            cursor = SDL_CreateSystemCursor(shape == CursorShape::Hand ? SDL_SYSTEM_CURSOR_HAND
+                                                                       : SDL_SYSTEM_CURSOR_ARROW);
+        }
+        // A window system without that pointer keeps the one it shows.
+        if (cursor != nullptr) {
+            SDL_SetCursor(cursor);
+        }
+    }
+
   private:
     bool Translate(const SDL_Event& e, InputEvent& out) {
         out = InputEvent{};
@@ -277,6 +294,8 @@ class SdlBackend final : public Backend {
     SDL_Surface* frame_ = nullptr;
     const uint8_t* framePixels_ = nullptr;
     Uint32 wakeEvent_ = 0;
+    SDL_Cursor* arrow_ = nullptr;
+    SDL_Cursor* hand_ = nullptr;
 };
 
 }  // namespace
