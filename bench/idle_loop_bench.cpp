@@ -66,7 +66,7 @@ void IdleLoop(benchmark::State& state, Sounds sounds) {
         state.SkipWithError(e.what());
         return;
     }
-    platform::Sound::ResetDriverForTesting();
+    platform::Sound::Shutdown();
     UseTheBuiltDataSet();
     BlackForm form;
     platform::Point screen = app->ScreenSize();
@@ -108,7 +108,7 @@ void IdleLoop(benchmark::State& state, Sounds sounds) {
         (display != nullptr && *display != '\0' ? "X display, sound " : "no display, sound ") +
         platform::Sound::DriverName());
     platform::Sound::MidiClose();
-    platform::Sound::ResetDriverForTesting();
+    platform::Sound::Shutdown();
 }
 
 }  // namespace

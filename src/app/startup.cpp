@@ -10,6 +10,7 @@
 #include "media/screen_geometry.h"
 #include "platform/instance_guard.h"
 #include "platform/message_box.h"
+#include "platform/sound.h"
 
 using platform::MessageIcon;
 
@@ -67,6 +68,11 @@ int RunMainForm(platform::Application& app, const StartupEnvironment& env) {
 
 int RunProgram(const StartupEnvironment& env) {
     std::unique_ptr<platform::Application> app;
+    // The audio device is closed here, on every way out, before the window system goes: a
+    // static destructor would close it after SDL and the audio thread had gone.
+    struct SoundShutdown {
+        ~SoundShutdown() { platform::Sound::Shutdown(); }
+    } soundShutdown;
     try {
         app = std::make_unique<platform::Application>(env.MakeBackend());
     } catch (const std::exception& e) {

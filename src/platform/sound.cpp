@@ -180,7 +180,13 @@ void Sound::UseSilentDriverForTesting() {
     // The old driver closes here, or later when a waiting caller lets go of it.
 }
 
-void Sound::ResetDriverForTesting() {
+bool Sound::Started() {
+    Service& s = TheService();
+    std::lock_guard lock(s.Lock);
+    return s.Driver != nullptr;
+}
+
+void Sound::Shutdown() {
     std::shared_ptr<SoundDriver> old;
     Service& s = TheService();
     {

@@ -55,8 +55,11 @@ class Sound {
     // Installs a fresh silent player (nothing playing, no tune open), whose timing follows
     // the process-wide clock, so tests need no sound device and cost no real time.
     static void UseSilentDriverForTesting();
-    // Closes the player in use; the next call chooses one again as at start-up.
-    static void ResetDriverForTesting();
+    // Closes the player in use and its audio device, waiting for the audio thread; the
+    // program calls it before it ends. A later call chooses a player again as at start-up.
+    static void Shutdown();
+    // Whether a player is chosen: a sound was asked for and Shutdown has not run since.
+    static bool Started();
 
     // Starts recording every WAVE request (clearing earlier records); for tests.
     static void StartRecording();

@@ -101,6 +101,7 @@ TEST(Startup, RefusesASmallScreenWithExitCodeMinusTwo) {
     run.env.BeforeLoop = [&](Application&) { loopRan = true; };
     EXPECT_EQ(run.Run(), -2);
     EXPECT_FALSE(loopRan);
+    EXPECT_FALSE(Sound::Started());
     auto shown = MessageLog::Entries();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].Text, "Zmień Rozdzielczość na conajmniej 1024x768");
@@ -130,9 +131,17 @@ TEST(Startup, PicksTheLayoutShowsTheMenuAndEndsWithZeroWhenEscCloses) {
                 run.headless->PressKey(Key::Escape);
             });
         };
+        bool soundDuringRun = false;
+        run.env.BeforeLoop = [&, before = run.env.BeforeLoop](Application& app) {
+            soundDuringRun = Sound::Started();
+            before(app);
+        };
         EXPECT_EQ(run.Run(), 0);
         EXPECT_TRUE(menu_fixture::Near(centre, menu_fixture::Background));
         EXPECT_TRUE(MessageLog::Entries().empty());
+        // The program lets the audio device go itself, not a static destructor after it.
+        EXPECT_TRUE(soundDuringRun);
+        EXPECT_FALSE(Sound::Started());
     }
 }
 

@@ -204,7 +204,7 @@ TEST(SoundFonts, EnvironmentFirstThenStandardPlaces) {
 // player is put back and the test has nothing to check.
 namespace {
 bool UseSdlPlayer() {
-    Sound::ResetDriverForTesting();
+    Sound::Shutdown();
     if (Sound::DriverName().rfind("sdl", 0) == 0) {
         return true;
     }
@@ -227,7 +227,7 @@ TEST(SdlSound, PlaysRecordingsOnTheDummyDevice) {
     EXPECT_TRUE(Sound::IsWavePlaying());
     EXPECT_TRUE(Sound::PlayWave(shorter, true));
     // Restarting the player halts the long recording; a short one then plays to its end.
-    Sound::ResetDriverForTesting();
+    Sound::Shutdown();
     EXPECT_TRUE(Sound::PlayWave(shorter, true));
     EXPECT_FALSE(Sound::IsWavePlaying());
     Sound::StopRecording();
