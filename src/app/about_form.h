@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/vertical_scroll_bar.h"
+#include "controls/vertical_scroll_bar.h"
 #include "controls/cbutton.h"
 #include "controls/cbutton_check.h"
 #include "media/ctransbitmap.h"

@@ -321,8 +321,12 @@ void TfmMain::ShowStartHint(bool shown) {
     Invalidate(startHint_);
 }
 
+game::MenuLink TfmMain::MenuLinkForGame() {
+    return {[this] { Hide(); }, [this] { ReturnFromGame(); }};
+}
+
 std::unique_ptr<platform::Form> TfmMain::CreateGameForm(const CWybor& settings) {
-    return std::make_unique<StandInGameForm>(*this, settings);
+    return std::make_unique<StandInGameForm>(MenuLinkForGame(), settings);
 }
 
 void TfmMain::A_StartExecute() {

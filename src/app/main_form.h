@@ -7,6 +7,7 @@
 #include "controls/cbutton.h"
 #include "controls/cbutton_check.h"
 #include "game/cwybor.h"
+#include "game/menu_link.h"
 #include "media/cmid.h"
 #include "platform/action.h"
 #include "platform/bitmap.h"
@@ -72,6 +73,8 @@ class TfmMain : public platform::Form {
   protected:
     // The game form for one series, owned by the menu; it may throw CBlad.
     virtual std::unique_ptr<platform::Form> CreateGameForm(const CWybor& settings);
+    // How a game form reaches this menu.
+    game::MenuLink MenuLinkForGame();
 
   private:
     void Build();

@@ -1,14 +1,15 @@
 #include "app/standin_game_form.h"
 
-#include "app/main_form.h"
 #include "app/program_texts.h"
 #include "media/screen_geometry.h"
 
-StandInGameForm::StandInGameForm(TfmMain& owner, const CWybor& settings)
-    : TimerHideMainForm(1000), owner_(owner), settings_(settings) {
+#include <utility>
+
+StandInGameForm::StandInGameForm(game::MenuLink menu, const CWybor& settings)
+    : TimerHideMainForm(1000), menu_(std::move(menu)), settings_(settings) {
     SetCaption(texts::kTitle);
     SetBounds(Geometry().ScreenRect);
-    TimerHideMainForm.OnTimer = [this] { owner_.Hide(); };
+    TimerHideMainForm.OnTimer = [this] { menu_.HideMenu(); };
     TimerHideMainForm.SetEnabled(true);
 }
 
@@ -29,5 +30,5 @@ void StandInGameForm::OnKeyDown(platform::Key key, char32_t) {
 
 void StandInGameForm::A_StopExecute() {
     TimerHideMainForm.SetEnabled(false);
-    owner_.ReturnFromGame();
+    menu_.ReturnToMenu();
 }

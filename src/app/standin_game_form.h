@@ -1,18 +1,17 @@
 #pragma once
 
 #include "game/cwybor.h"
+#include "game/menu_link.h"
 #include "platform/form.h"
 #include "platform/input.h"
 #include "platform/timer.h"
-
-class TfmMain;
 
 // Takes the game form's place until the series driver exists: the layout area on black,
 // Esc ends the "series". Towards the menu it behaves like the game form: it hides the menu
 // every second while it is shown and hands back to it when the series ends.
 class StandInGameForm : public platform::Form {
   public:
-    StandInGameForm(TfmMain& owner, const CWybor& settings);
+    StandInGameForm(game::MenuLink menu, const CWybor& settings);
 
     void Paint(platform::FormCanvas& canvas) override;
     void OnShow() override;
@@ -27,6 +26,6 @@ class StandInGameForm : public platform::Form {
     platform::Timer TimerHideMainForm;
 
   private:
-    TfmMain& owner_;
+    game::MenuLink menu_;
     CWybor settings_;
 };

@@ -135,8 +135,8 @@ class MenuSession {
 // A game form that writes its coming and going into a log.
 class LoggedGame : public StandInGameForm {
   public:
-    LoggedGame(TfmMain& owner, const CWybor& settings, std::vector<std::string>& log, int n)
-        : StandInGameForm(owner, settings), log_(log), n_(n) {
+    LoggedGame(game::MenuLink menu, const CWybor& settings, std::vector<std::string>& log, int n)
+        : StandInGameForm(std::move(menu), settings), log_(log), n_(n) {
         log_.push_back("create " + std::to_string(n_));
     }
     ~LoggedGame() override { log_.push_back("free " + std::to_string(n_)); }
@@ -159,7 +159,7 @@ class WatchedMenu : public TfmMain {
         if (FailWith) {
             throw *FailWith;
         }
-        return std::make_unique<LoggedGame>(*this, settings, log_, ++made_);
+        return std::make_unique<LoggedGame>(MenuLinkForGame(), settings, log_, ++made_);
     }
 
   private:

@@ -1,4 +1,4 @@
-#include "app/vertical_scroll_bar.h"
+#include "controls/vertical_scroll_bar.h"
 
 #include <algorithm>
 
