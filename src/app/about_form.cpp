@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/form_background.h"
 #include "app/program_texts.h"
 #include "media/blend_masked.h"
 #include "media/cblad.h"
@@ -30,16 +29,9 @@ platform::Form* MainMenuBesides(const platform::Form& form) {
 }  // namespace
 
 TfmAbout::TfmAbout(platform::Form* /*owner*/) {
-    SetCaption(texts::kTitle);
-    SetBounds(Geometry().ScreenRect);
     A_Stop.OnExecute = [this] { A_StopExecute(); };
     A_Autorzy.OnExecute = [this] { A_AutorzyExecute(); };
-    try {
-        Build();
-    } catch (...) {
-        // Whatever is missing, the user is told to reinstall; the members free themselves.
-        throw CBlad::ResourceMissing();
-    }
+    BuildOrReportMissing([this] { Build(); });
 }
 
 TfmAbout::~TfmAbout() = default;
@@ -47,12 +39,13 @@ TfmAbout::~TfmAbout() = default;
 void TfmAbout::Build() {
     const ScreenGeometry& g = Geometry();
     const std::string size = SizeSuffix();
-    LayFormBackground("Data\\Intf\\ab" + size + ".xji", frame_, scene_);
+    LayBackground("ab");
 
-    exitButton_ = std::make_unique<CButton>(*this, nullptr, &A_Stop, "powrot", g.MapY(729),
-                                            g.MapX(1151), scene_, frame_);
-    pageToggle_ = std::make_unique<CButtonCheck>(*this, false, &A_Autorzy, true, false, "jakgrac",
-                                                 g.MapY(50), g.MapX(520), scene_, frame_);
+    exitButton_ = std::make_unique<CButton>(*this, Context(), &A_Stop, "powrot",
+                                            platform::Point{g.MapX(1151), g.MapY(729)});
+    pageToggle_ = std::make_unique<CButtonCheck>(*this, Context(), &A_Autorzy, "jakgrac",
+                                                 platform::Point{g.MapX(520), g.MapY(50)},
+                                                 CButtonCheck::Setup{.FourLooks = false});
     aboutPage_.LoadPair(NativePath("Data\\Intf\\abo_b" + size + ".xbi"),
                         NativePath("Data\\Intf\\abo_w" + size + ".xbi"));
     secondPage_.LoadPair(NativePath("Data\\Intf\\hp_b" + size + ".xbi"),
@@ -123,10 +116,6 @@ void TfmAbout::A_AutorzyExecute() {
     DrawPageWindow(scrollBar_->Position());
 }
 
-void TfmAbout::Paint(platform::FormCanvas& canvas) {
-    canvas.Draw(0, 0, frame_);
-}
-
 void TfmAbout::OnActivate() {
     if (platform::Form* main = MainMenuBesides(*this)) {
         main->Hide();
@@ -145,14 +134,11 @@ void TfmAbout::OnDeactivate() {
     main->Show();
 }
 
-void TfmAbout::OnKeyDown(platform::Key key, char32_t) {
+void TfmAbout::OnPageKey(platform::Key key, char32_t) {
     using platform::Key;
     const int line = Geometry().MapLength(kLineStep);
     const int page = scrollBar_->LargeChange();
     switch (key) {
-        case Key::Escape:
-            Close();
-            break;
         case Key::Up:
             ScrollBy(-line);
             break;

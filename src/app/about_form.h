@@ -2,9 +2,10 @@
 
 #include <memory>
 
-#include "controls/vertical_scroll_bar.h"
+#include "app/page_form.h"
 #include "controls/cbutton.h"
 #include "controls/cbutton_check.h"
+#include "controls/vertical_scroll_bar.h"
 #include "media/ctransbitmap.h"
 #include "platform/action.h"
 #include "platform/bitmap.h"
@@ -17,18 +18,17 @@
 // The page shows through the toggle's picture, which covers the window. While the form is
 // active the main menu is hidden; it comes back, moved to this form's place, when the form
 // closes.
-class TfmAbout : public platform::Form {
+class TfmAbout : public PageForm {
   public:
     // owner is the main menu. Throws CBlad code 1 with ResourceMissingText when any picture
     // is missing or unreadable; nothing of the form is left then.
     explicit TfmAbout(platform::Form* owner);
     ~TfmAbout() override;
 
-    void Paint(platform::FormCanvas& canvas) override;
     void OnActivate() override;
     void OnDeactivate() override;
-    // Esc closes; the arrow keys, Page Up/Down (and Space), Home and End scroll the page.
-    void OnKeyDown(platform::Key key, char32_t ch) override;
+    // The arrow keys, Page Up/Down (and Space), Home and End scroll the page.
+    void OnPageKey(platform::Key key, char32_t ch) override;
     void OnMouseWheel(int notches) override;
 
     // Closes the form (the exit button).
@@ -44,7 +44,6 @@ class TfmAbout : public platform::Form {
     VerticalScrollBar& ScrollBar() { return *scrollBar_; }
     CButton& ExitButton() { return *exitButton_; }
     CButtonCheck& PageToggle() { return *pageToggle_; }
-    const platform::Bitmap& FrameBitmap() const { return frame_; }
 
   private:
     void Build();
@@ -58,8 +57,6 @@ class TfmAbout : public platform::Form {
 
     platform::Action A_Stop;
     platform::Action A_Autorzy;
-    platform::Bitmap frame_;  // what the form shows
-    platform::Bitmap scene_;  // what the buttons are composed over
     std::unique_ptr<CButton> exitButton_;
     std::unique_ptr<CButtonCheck> pageToggle_;
     CTransBitmap aboutPage_;

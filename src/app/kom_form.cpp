@@ -104,8 +104,9 @@ void TfmKom::Build(platform::Form* owner) {
     A_Stop.OnExecute = [this] { Close(); };
     // The button sits in the form's own coordinates: the layout offset does not apply.
     const ScreenGeometry& g = Geometry();
-    exitButton_ = std::make_unique<CButton>(*this, nullptr, &A_Stop, "exit", g.MapLength(280),
-                                            g.MapLength(560), scene_, frame_);
+    exitButton_ =
+        std::make_unique<CButton>(*this, DrawContext{frame_, scene_, nullptr, {}}, &A_Stop, "exit",
+                                  platform::Point{g.MapLength(560), g.MapLength(280)});
     PlaceLabel();
 }
 

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/about_form.h"
-#include "app/form_background.h"
 #include "app/options_form.h"
 #include "app/program_texts.h"
 #include "app/splash_form.h"
@@ -89,20 +88,13 @@ constexpr platform::Color kStartHintInk{0xC6, 0x28, 0x28};
 }  // namespace
 
 TfmMain::TfmMain() : TimerHideGraForm(1000), timerHideSplash_(2000) {
-    SetCaption(texts::kTitle);
-    SetBounds(Geometry().ScreenRect);
     BindActions();
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
     {
         platform::SettingsStore store = platform::SettingsStore::Open();
         settings_.Load(store);
     }
-    try {
-        Build();
-    } catch (...) {
-        // Whatever failed, the user can only reinstall; the members free what was built.
-        throw CBlad::ResourceMissing();
-    }
+    BuildOrReportMissing([this] { Build(); });
     TimerHideGraForm.SetEnabled(true);
 }
 
@@ -144,12 +136,11 @@ void TfmMain::BindActions() {
 }
 
 void TfmMain::Build() {
-    LayFormBackground("Data\\Intf\\T" + SizeSuffix() + ".xji", frameBitmap_, sceneBitmap_);
+    LayBackground("T");
 
     auto makeButton = [this](const ItemPlace& item, platform::Action* action) {
         const Point at = Place(item.Left, item.Top, false);
-        return std::make_unique<CButton>(*this, AddDirtyRectFn{}, action, item.Name, at.Y, at.X,
-                                         sceneBitmap_, frameBitmap_);
+        return std::make_unique<CButton>(*this, Context(), action, item.Name, at);
     };
     startButton_ = makeButton(kStart, &A_Start);
     optionsButton_ = makeButton(kOptions, &A_Options);
@@ -165,8 +156,8 @@ void TfmMain::Build() {
 
     auto makeCheck = [this](const CheckPlace& item, platform::Action* action) {
         const Point at = Place(item.Left, item.Top, true);
-        return std::make_unique<CButtonCheck>(*this, true, action, true, false, item.Name, at.Y,
-                                              at.X, sceneBitmap_, frameBitmap_);
+        return std::make_unique<CButtonCheck>(*this, Context(), action, item.Name, at,
+                                              CButtonCheck::Setup{});
     };
     const std::array<platform::Action*, 3> quantityActions{&A_malo, &A_srednio, &A_duzo};
     const std::array<platform::Action*, 4> levelActions{&A_pI, &A_pII, &A_pIII, &A_pIV};
@@ -202,12 +193,7 @@ void TfmMain::Build() {
 void TfmMain::DrawLabel(const char* name, int32_t left, int32_t top) {
     const CTransBitmap look = LoadButtonLook(name + LayoutSuffix());
     const Point at = Place(left, top, true);
-    DrawLook(look, frameBitmap_, sceneBitmap_, at.X, at.Y);
-}
-
-void TfmMain::Paint(platform::FormCanvas& canvas) {
-    const platform::Rect& screen = Geometry().ScreenRect;
-    canvas.CopyRect(screen, frameBitmap_, screen);
+    DrawLook(look, frame_, scene_, at.X, at.Y);
 }
 
 void TfmMain::OnShow() {
@@ -239,10 +225,8 @@ void TfmMain::OnActivate() {
     }
 }
 
-void TfmMain::OnKeyDown(platform::Key key, char32_t) {
-    if (key == platform::Key::Escape) {
-        Close();
-    } else if (key == platform::Key::Enter && startButton_->Enabled()) {
+void TfmMain::OnPageKey(platform::Key key, char32_t) {
+    if (key == platform::Key::Enter && startButton_->Enabled()) {
         A_Start.Execute();
     }
 }
@@ -300,7 +284,7 @@ void TfmMain::EnableStart(bool enabled) {
 
 void TfmMain::ShowStartHint(bool shown) {
     if (!startHint_.IsEmpty()) {
-        RestoreScene(frameBitmap_, sceneBitmap_, startHint_);
+        RestoreScene(frame_, scene_, startHint_);
         Invalidate(startHint_);
         startHint_ = {};
     }
@@ -313,8 +297,8 @@ void TfmMain::ShowStartHint(bool shown) {
     const int32_t cell = g.MapLength(kStartHintCell);
     int32_t top = g.MapY(kStartHintTop);
     for (const char* line : texts::kStartHint) {
-        const platform::Rect drawn = DrawTextLine(frameBitmap_, sceneBitmap_, line, cell,
-                                                  kStartHintInk, g.MapX(kStartHintCentre), top);
+        const platform::Rect drawn =
+            DrawTextLine(frame_, scene_, line, cell, kStartHintInk, g.MapX(kStartHintCentre), top);
         startHint_ = startHint_.Union(drawn);
         top += cell + cell / 4;
     }

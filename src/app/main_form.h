@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/page_form.h"
 #include "controls/cbutton.h"
 #include "controls/cbutton_check.h"
 #include "game/cwybor.h"
@@ -20,7 +21,7 @@
 // game, the options, the information page and out of the program. It owns the live
 // settings record (loaded when it is created, stored when it goes), the menu music, and
 // the game form while a series runs and for about a second after it.
-class TfmMain : public platform::Form {
+class TfmMain : public PageForm {
   public:
     // Builds the whole menu. A missing or broken picture throws CBlad code 1 with
     // ResourceMissingText; nothing of the menu is left then and no settings are stored.
@@ -32,10 +33,10 @@ class TfmMain : public platform::Form {
     // resumes its music and frees the game form a second later.
     void ReturnFromGame();
 
-    void Paint(platform::FormCanvas& canvas) override;
     void OnShow() override;
     void OnActivate() override;
-    void OnKeyDown(platform::Key key, char32_t ch) override;
+    // Enter starts a series when Start is live.
+    void OnPageKey(platform::Key key, char32_t ch) override;
 
     const CWybor& Settings() const { return settings_; }
     const CButton& StartButton() const { return *startButton_; }
@@ -105,10 +106,6 @@ class TfmMain : public platform::Form {
     std::unique_ptr<platform::Form> gameForm_;
     // The splash goes two seconds after the menu first shows.
     platform::Timer timerHideSplash_;
-
-    // The controls draw into these, so they are declared first and go last.
-    platform::Bitmap frameBitmap_;
-    platform::Bitmap sceneBitmap_;
 
     std::unique_ptr<CButton> startButton_;
     std::unique_ptr<CButton> infoButton_;

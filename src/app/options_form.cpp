@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "app/form_background.h"
 #include "app/program_texts.h"
 #include "controls/bitmap_control.h"
 #include "media/cblad.h"
@@ -27,8 +26,6 @@ int8_t WithBits(int8_t scan, int set, int clear) {
 }  // namespace
 
 TfmOptions::TfmOptions(platform::Form* /*owner*/, CWybor* settings) : settings_(settings) {
-    SetCaption(texts::kTitle);
-    SetBounds(Geometry().ScreenRect);
     A_Stop.OnExecute = [this] { A_StopExecute(); };
     // Every choice reaches the owner as soon as it changed the record.
     auto reporting = [this](void (TfmOptions::*handler)()) {
@@ -47,66 +44,68 @@ TfmOptions::TfmOptions(platform::Form* /*owner*/, CWybor* settings) : settings_(
     VolumeTrackBarAction.OnExecute = reporting(&TfmOptions::VolumeTrackBarActionExecute);
     A_ScanWl.OnExecute = reporting(&TfmOptions::A_ScanWlExecute);
     A_ScanWyl.OnExecute = reporting(&TfmOptions::A_ScanWylExecute);
-    try {
-        Build();
-    } catch (...) {
-        // Whatever part was missing (the slider reports its own code), the user is told to
-        // reinstall; the members built so far go with the unwinding.
-        throw CBlad::ResourceMissing();
-    }
+    // Whatever part was missing (the slider reports its own code), the user is told to
+    // reinstall.
+    BuildOrReportMissing([this] { Build(); });
 }
 
 void TfmOptions::Build() {
     const ScreenGeometry& g = Geometry();
     const CWybor& s = *settings_;
-    LayFormBackground("Data\\Intf\\op" + SizeSuffix() + ".xji", frameBitmap_, sceneBitmap_);
+    LayBackground("op");
 
     const std::string layout = LayoutSuffix();
     const CTransBitmap heading = LoadButtonLook("opskanowanie" + layout);
     const int32_t headingTop = g.MapY(150);
-    DrawLook(heading, frameBitmap_, sceneBitmap_, g.MapX(505), headingTop);
+    DrawLook(heading, frame_, scene_, g.MapX(505), headingTop);
     const CTransBitmap stepTimeLabel = LoadButtonLook("czasprzejsc" + layout);
 
     const bool scanning = !s.ScanFlag(ScanOff);
     const int32_t left = g.MapX(515);
-    scanOff_ = std::make_unique<CButtonCheck>(*this, false, &A_ScanWyl, true, !scanning, "wyl",
-                                              Beyond(headingTop + heading.Height(), 10), left,
-                                              sceneBitmap_, frameBitmap_);
-    scanOn_ = std::make_unique<CButtonCheck>(*this, false, &A_ScanWl, true, scanning, "wl",
-                                             Beyond(scanOff_->Bounds().Bottom, 10), left,
-                                             sceneBitmap_, frameBitmap_);
-    internalCycle_ = std::make_unique<CButtonCheck>(
-        *this, true, &A_CSk_wew, scanning, s.ScanFlag(ScanInternalCycle), "opskwew",
-        Beyond(scanOn_->Bounds().Bottom, 10), left, sceneBitmap_, frameBitmap_);
-    externalCycle_ = std::make_unique<CButtonCheck>(
-        *this, true, &A_CSk_zew, scanning, s.ScanFlag(ScanExternalCycle), "opskzew",
-        Beyond(internalCycle_->Bounds().Bottom, 10), left, sceneBitmap_, frameBitmap_);
-    oneSwitch_ = std::make_unique<CButtonCheck>(
-        *this, true, &A_CSk_1prz, scanning, s.ScanFlag(ScanOneSwitch), "opsk1p",
-        Beyond(externalCycle_->Bounds().Bottom, 10), left, sceneBitmap_, frameBitmap_);
+    // Each toggle stands 10 design pixels below the one before.
+    auto check = [&](platform::Action* action, const char* name, int32_t top,
+                     CButtonCheck::Setup setup) {
+        return std::make_unique<CButtonCheck>(*this, Context(), action, name,
+                                              platform::Point{left, top}, setup);
+    };
+    auto below = [&](const std::unique_ptr<CButtonCheck>& above) {
+        return Beyond(above->Bounds().Bottom, 10);
+    };
+    scanOff_ = check(&A_ScanWyl, "wyl", Beyond(headingTop + heading.Height(), 10),
+                     {.FourLooks = false, .On = !scanning});
+    scanOn_ = check(&A_ScanWl, "wl", below(scanOff_), {.FourLooks = false, .On = scanning});
+    internalCycle_ = check(&A_CSk_wew, "opskwew", below(scanOn_),
+                           {.Enabled = scanning, .On = s.ScanFlag(ScanInternalCycle)});
+    externalCycle_ = check(&A_CSk_zew, "opskzew", below(internalCycle_),
+                           {.Enabled = scanning, .On = s.ScanFlag(ScanExternalCycle)});
+    oneSwitch_ = check(&A_CSk_1prz, "opsk1p", below(externalCycle_),
+                       {.Enabled = scanning, .On = s.ScanFlag(ScanOneSwitch)});
 
-    DrawLook(stepTimeLabel, frameBitmap_, sceneBitmap_, Beyond(externalCycle_->Bounds().Right, 10),
+    DrawLook(stepTimeLabel, frame_, scene_, Beyond(externalCycle_->Bounds().Right, 10),
              Beyond(externalCycle_->Bounds().Top, 5));
 
-    exitButton_ = std::make_unique<CButton>(*this, AddDirtyRectFn{}, &A_Stop, "powrot", g.MapY(729),
-                                            g.MapX(1151), sceneBitmap_, frameBitmap_);
+    exitButton_ = std::make_unique<CButton>(*this, Context(), &A_Stop, "powrot",
+                                            platform::Point{g.MapX(1151), g.MapY(729)});
 
-    // The form repaints itself whole, so the slider reports nothing.
-    slider_ = std::make_unique<CTrackBar>(
-        *this, &VolumeTrackBarAction, AddDirtyRectFn{}, " s", "track", StepSeconds,
-        g.MapLength(253), g.MapLength(46), g.MapLength(23), Beyond(oneSwitch_->Bounds().Top, 10),
-        Beyond(oneSwitch_->Bounds().Right, 20), sceneBitmap_, frameBitmap_);
+    const CTrackBar::Track track{.UnitText = " s",
+                                 .Step = StepSeconds,
+                                 .Length = g.MapLength(253),
+                                 .KnobCentreLine = g.MapLength(46),
+                                 .TrackStart = g.MapLength(23)};
+    slider_ = std::make_unique<CTrackBar>(*this, Context(), &VolumeTrackBarAction, "track",
+                                          platform::Point{Beyond(oneSwitch_->Bounds().Right, 20),
+                                                          Beyond(oneSwitch_->Bounds().Top, 10)},
+                                          track);
     slider_->SetEnabled(scanning && s.ScanFlag(ScanOneSwitch));
     slider_->SetLowestPercent(LowestPercent());
     slider_->SetPercent(PercentForScanTime(s.scanTime));
     slider_->Redraw();
     storedTimePercent_ = slider_->GetPercent();
 
-    twoSwitches_ = std::make_unique<CButtonCheck>(
-        *this, true, &A_CSk_2prz, scanning, s.ScanFlag(ScanTwoSwitches), "opsk2p",
-        Beyond(slider_->Bounds().Bottom, 10), left, sceneBitmap_, frameBitmap_);
+    twoSwitches_ = check(&A_CSk_2prz, "opsk2p", Beyond(slider_->Bounds().Bottom, 10),
+                         {.Enabled = scanning, .On = s.ScanFlag(ScanTwoSwitches)});
 
-    tester_ = std::make_unique<SwitchTester>(*this, frameBitmap_, sceneBitmap_);
+    tester_ = std::make_unique<SwitchTester>(*this, frame_, scene_);
 }
 
 int32_t TfmOptions::PercentForScanTime(int32_t scanTime) {
@@ -246,11 +245,6 @@ void TfmOptions::VolumeTrackBarActionExecute() {
     storedTimePercent_ = percent;
 }
 
-void TfmOptions::Paint(platform::FormCanvas& canvas) {
-    const platform::Rect& screen = Geometry().ScreenRect;
-    canvas.CopyRect(screen, frameBitmap_, screen);
-}
-
 namespace {
 
 // The switch a key or a mouse button stands for, as in a series: K or the left button
@@ -280,10 +274,8 @@ std::optional<SwitchTester::Switch> SwitchOfButton(platform::MouseButton button)
 
 }  // namespace
 
-void TfmOptions::OnKeyDown(platform::Key key, char32_t ch) {
-    if (key == platform::Key::Escape) {
-        Close();
-    } else if (const auto which = SwitchOfKey(key, ch)) {
+void TfmOptions::OnPageKey(platform::Key key, char32_t ch) {
+    if (const auto which = SwitchOfKey(key, ch)) {
         tester_->Press(*which, SwitchTester::Key);
     }
 }

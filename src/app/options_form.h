@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/page_form.h"
 #include "app/switch_tester.h"
 #include "controls/cbutton.h"
 #include "controls/cbutton_check.h"
@@ -18,7 +19,7 @@
 // scan cycle, one or two switches and the step time of one-switch scanning. It edits the
 // menu's live settings record in place: every click takes effect at once, there is no
 // cancel. Esc or the exit button closes it.
-class TfmOptions : public platform::Form {
+class TfmOptions : public PageForm {
   public:
     // The slider's scale: seconds per percent, so 0 ... 100 % is 0 ... 5 s.
     static constexpr float StepSeconds = 0.05f;
@@ -42,8 +43,7 @@ class TfmOptions : public platform::Form {
     // The slider was released: stores its value as the step time.
     void VolumeTrackBarActionExecute();
 
-    void Paint(platform::FormCanvas& canvas) override;
-    void OnKeyDown(platform::Key key, char32_t ch) override;
+    void OnPageKey(platform::Key key, char32_t ch) override;
     void OnKeyUp(platform::Key key, char32_t ch) override;
     // Buttons pressed and released where no control is light the switch tester.
     void OnMouseDown(platform::MouseEvent& e) override;
@@ -64,7 +64,6 @@ class TfmOptions : public platform::Form {
     const CButtonCheck& OneSwitchCheck() const { return *oneSwitch_; }
     const CButtonCheck& TwoSwitchesCheck() const { return *twoSwitches_; }
     const CTrackBar& StepTimeSlider() const { return *slider_; }
-    const platform::Bitmap& FrameBitmap() const { return frameBitmap_; }
     const SwitchTester& Tester() const { return *tester_; }
 
   private:
@@ -84,10 +83,6 @@ class TfmOptions : public platform::Form {
     platform::Action VolumeTrackBarAction;
     platform::Action A_ScanWl;
     platform::Action A_ScanWyl;
-
-    // The controls draw into these, so they are declared first and go last.
-    platform::Bitmap frameBitmap_;
-    platform::Bitmap sceneBitmap_;
 
     std::unique_ptr<CButton> exitButton_;
     std::unique_ptr<CButtonCheck> internalCycle_;

@@ -47,9 +47,8 @@ void RestoreScene(platform::Bitmap& frame, const platform::Bitmap& scene,
     frame.CopyRect(place, scene, place);
 }
 
-CBitmapControl::CBitmapControl(platform::Form& owner, platform::Bitmap& sceneBitmap,
-                               platform::Bitmap& frameBitmap)
-    : platform::Control(owner), scene_(sceneBitmap), frame_(frameBitmap) {}
+CBitmapControl::CBitmapControl(platform::Form& owner, const DrawContext& context)
+    : platform::Control(owner), context_(context) {}
 
 bool CBitmapControl::ParentIsActive() const {
     return platform::Application::Exists() &&
@@ -57,5 +56,5 @@ bool CBitmapControl::ParentIsActive() const {
 }
 
 void CBitmapControl::DrawLookHere(const CTransBitmap& look) const {
-    DrawLook(look, frame_, scene_, Bounds().Left, Bounds().Top);
+    DrawLook(look, FrameBitmap(), SceneBitmap(), Bounds().Left, Bounds().Top);
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "media/ctransbitmap.h"
+#include "media/draw_context.h"
 #include "platform/bitmap.h"
 #include "platform/control.h"
 #include "platform/form.h"
@@ -33,24 +34,25 @@ void RestoreScene(platform::Bitmap& frame, const platform::Bitmap& scene,
                   const platform::Rect& place);
 
 // What the bitmap buttons and the slider share: a windowless control whose own picture
-// stays empty; it draws its looks into the owner's frame bitmap, composed over the owner's
-// scene bitmap. Both bitmaps belong to the owner and must outlive the control.
+// stays empty; it draws its looks into the context's frame bitmap, composed over its scene
+// bitmap, and reports what it changed to the context's callback (which may be empty when the
+// owner repaints itself whole). The bitmaps belong to the owner and must outlive the control.
 class CBitmapControl : public platform::Control {
   public:
-    CBitmapControl(platform::Form& owner, platform::Bitmap& sceneBitmap,
-                   platform::Bitmap& frameBitmap);
+    CBitmapControl(platform::Form& owner, const DrawContext& context);
 
     // True while the parent form is the one receiving input.
     bool ParentIsActive() const;
 
-    platform::Bitmap& SceneBitmap() const { return scene_; }
-    platform::Bitmap& FrameBitmap() const { return frame_; }
+    platform::Bitmap& SceneBitmap() const { return context_.Scene; }
+    platform::Bitmap& FrameBitmap() const { return context_.Frame; }
 
   protected:
     // Draws look at the control's top-left corner.
     void DrawLookHere(const CTransBitmap& look) const;
+    // Reports a changed rectangle to the owner.
+    void Queue(const platform::Rect& r) const { context_.Queue(r); }
 
   private:
-    platform::Bitmap& scene_;
-    platform::Bitmap& frame_;
+    DrawContext context_;
 };

@@ -10,11 +10,10 @@ using platform::MouseButton;
 using platform::MouseEvent;
 using platform::Rect;
 
-CButton::CButton(platform::Form& owner, AddDirtyRectFn invalidate, platform::Action* action,
-                 const std::string& name, int32_t top, int32_t left, platform::Bitmap& sceneBitmap,
-                 platform::Bitmap& frameBitmap)
-    : CBitmapControl(owner, sceneBitmap, frameBitmap), invalidate_(std::move(invalidate)) {
-    SetBounds(Rect::FromSize(left, top, 0, 0));
+CButton::CButton(platform::Form& owner, const DrawContext& context, platform::Action* action,
+                 const std::string& name, platform::Point at)
+    : CBitmapControl(owner, context) {
+    SetBounds(Rect::FromSize(at.X, at.Y, 0, 0));
     const std::string size = SizeSuffix();
     try {
         hoverLook_ = LoadButtonLook(name + "_a" + size);
@@ -25,7 +24,7 @@ CButton::CButton(platform::Form& owner, AddDirtyRectFn invalidate, platform::Act
         // The library's own code 100 is the button's business; its owner hears code 1.
         throw CBlad::ResourceMissing();
     }
-    SetBounds(Rect::FromSize(left, top, hoverLook_.Width(), hoverLook_.Height()));
+    SetBounds(Rect::FromSize(at.X, at.Y, hoverLook_.Width(), hoverLook_.Height()));
     action_ = action;
 
     OnMouseDown = [this](MouseEvent& e) {
@@ -59,9 +58,7 @@ CButton::CButton(platform::Form& owner, AddDirtyRectFn invalidate, platform::Act
 }
 
 void CButton::Report() const {
-    if (invalidate_) {
-        invalidate_(Bounds());
-    }
+    Queue(Bounds());
 }
 
 void CButton::Redraw() {

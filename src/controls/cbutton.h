@@ -20,13 +20,11 @@
 class CButton : public CBitmapControl {
   public:
     // Loads name + "_a", "_d", "_c" and "_na", each + SizeSuffix + "_W"/"_B" (in that order),
-    // sizes the button to the hover look, places it at (left, top) and draws it. invalidate
-    // receives every rectangle the button changes (may be empty: the owner repaints itself
-    // whole); action may be null. Throws CBlad code 1 with ResourceMissingText when a look
-    // cannot be loaded; nothing of the button is left then.
-    CButton(platform::Form& owner, AddDirtyRectFn invalidate, platform::Action* action,
-            const std::string& name, int32_t top, int32_t left, platform::Bitmap& sceneBitmap,
-            platform::Bitmap& frameBitmap);
+    // sizes the button to the hover look, places its top-left corner at `at` and draws it.
+    // action may be null. Throws CBlad code 1 with ResourceMissingText when a look cannot be
+    // loaded; nothing of the button is left then.
+    CButton(platform::Form& owner, const DrawContext& context, platform::Action* action,
+            const std::string& name, platform::Point at);
 
     // Draws the look of the current state (while visible) and reports the rectangle. Changing
     // the enabled state or the visibility does not redraw by itself; call this afterwards.
@@ -50,7 +48,6 @@ class CButton : public CBitmapControl {
     void MouseDown(platform::MouseEvent& e);
     void MouseUp(platform::MouseEvent& e);
 
-    AddDirtyRectFn invalidate_;
     CTransBitmap disabledLook_;
     CTransBitmap hoverLook_;
     CTransBitmap normalLook_;

@@ -5,16 +5,16 @@
 using platform::MouseEvent;
 using platform::Rect;
 
-CButtonCheck::CButtonCheck(platform::Form& owner, bool fourLooks, platform::Action* action,
-                           bool enabled, bool on, const std::string& name, int32_t top,
-                           int32_t left, platform::Bitmap& sceneBitmap,
-                           platform::Bitmap& frameBitmap)
-    : CBitmapControl(owner, sceneBitmap, frameBitmap), on_(on), fourLooks_(fourLooks) {
-    SetBounds(Rect::FromSize(left, top, 0, 0));
+CButtonCheck::CButtonCheck(platform::Form& owner, const DrawContext& context,
+                           platform::Action* action, const std::string& name, platform::Point at,
+                           Setup setup)
+    : CBitmapControl(owner, context), on_(setup.On), fourLooks_(setup.FourLooks) {
+    const bool enabled = setup.Enabled;
+    SetBounds(Rect::FromSize(at.X, at.Y, 0, 0));
     SetEnabled(enabled);
     const std::string base = name + LayoutSuffix();
     try {
-        if (fourLooks) {
+        if (setup.FourLooks) {
             enabledOn_ = LoadButtonLook(base + "_A_C");
             enabledOff_ = LoadButtonLook(base + "_A_NC");
             disabledOn_ = LoadButtonLook(base + "_NA_C");
@@ -27,7 +27,7 @@ CButtonCheck::CButtonCheck(platform::Form& owner, bool fourLooks, platform::Acti
     } catch (...) {
         throw CBlad::ResourceMissing();
     }
-    SetBounds(Rect::FromSize(left, top, enabledOn_.Width(), enabledOn_.Height()));
+    SetBounds(Rect::FromSize(at.X, at.Y, enabledOn_.Width(), enabledOn_.Height()));
     action_ = action;
 
     OnMouseEnter = [this](MouseEvent& e) {

@@ -19,14 +19,20 @@
 // toggle was created with and keeps showing those.
 class CButtonCheck : public CBitmapControl {
   public:
+    // Which looks the toggle has and how it starts.
+    struct Setup {
+        bool FourLooks = true;
+        bool Enabled = true;
+        bool On = false;
+    };
+
     // Picture names are name + LayoutSuffix + state + "_W"/"_B": four looks "_A_C", "_A_NC",
     // "_NA_C", "_NA_NC", or two looks "_A_C"/"_A_NC" ("_NA_C"/"_NA_NC" when created disabled).
-    // The toggle is sized to the enabled-on look, placed at (left, top) and drawn. action may
-    // be null. Throws CBlad code 1 with ResourceMissingText when a look cannot be loaded;
-    // nothing of the toggle is left then.
-    CButtonCheck(platform::Form& owner, bool fourLooks, platform::Action* action, bool enabled,
-                 bool on, const std::string& name, int32_t top, int32_t left,
-                 platform::Bitmap& sceneBitmap, platform::Bitmap& frameBitmap);
+    // The toggle is sized to the enabled-on look, its top-left corner placed at `at`, and
+    // drawn. action may be null. Throws CBlad code 1 with ResourceMissingText when a look
+    // cannot be loaded; nothing of the toggle is left then.
+    CButtonCheck(platform::Form& owner, const DrawContext& context, platform::Action* action,
+                 const std::string& name, platform::Point at, Setup setup);
 
     // Inverts the state, redraws and returns the state before.
     bool Toggle();

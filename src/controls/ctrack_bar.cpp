@@ -29,19 +29,17 @@ constexpr double ReadoutGap = 4.0;
 
 }  // namespace
 
-CTrackBar::CTrackBar(platform::Form& owner, platform::Action* action, AddDirtyRectFn invalidate,
-                     const std::string& unitText, const std::string& name, float step,
-                     int32_t length, int32_t knobCentreLine, int32_t trackStart, int32_t top,
-                     int32_t left, platform::Bitmap& sceneBitmap, platform::Bitmap& frameBitmap)
-    : CBitmapControl(owner, sceneBitmap, frameBitmap),
-      invalidate_(std::move(invalidate)),
+CTrackBar::CTrackBar(platform::Form& owner, const DrawContext& context, platform::Action* action,
+                     const std::string& name, platform::Point at, const Track& track)
+    : CBitmapControl(owner, context),
       action_(action),
       showHint_(true),
-      unitText_(unitText),
-      length_(length),
-      trackStart_(trackStart),
-      knobCentreLine_(knobCentreLine),
-      step_(step) {
+      unitText_(track.UnitText),
+      length_(track.Length),
+      trackStart_(track.TrackStart),
+      knobCentreLine_(track.KnobCentreLine),
+      step_(track.Step) {
+    const int32_t length = track.Length;
     SetEnabled(true);
     if (length < 1) {
         throw CBlad::FromCode(CBlad::SliderPositionCode);
@@ -58,7 +56,7 @@ CTrackBar::CTrackBar(platform::Form& owner, platform::Action* action, AddDirtyRe
     knobHeight_ = knobLook_.Height();
     knobPosition_ = 0;
     travel_ = length;
-    SetBounds(Rect::FromSize(left, top, trackLook_.Width(), trackLook_.Height()));
+    SetBounds(Rect::FromSize(at.X, at.Y, trackLook_.Width(), trackLook_.Height()));
 
     OnMouseEnter = [this](MouseEvent&) {
         hovered_ = true;
@@ -152,9 +150,7 @@ void CTrackBar::DrawState() {
 }
 
 void CTrackBar::Report() const {
-    if (invalidate_) {
-        invalidate_(Bounds());
-    }
+    Queue(Bounds());
 }
 
 void CTrackBar::RenewHint() {
@@ -224,9 +220,7 @@ void CTrackBar::UpdateReadout() {
     }
     const Rect changed = old.Union(readoutPlace_);
     if (!changed.IsEmpty()) {
-        if (invalidate_) {
-            invalidate_(changed);
-        }
+        Queue(changed);
         Parent().Invalidate(changed);
     }
 }

@@ -21,17 +21,24 @@
 // the control's own pixels; the knob position runs 0 ... travel (= length).
 class CTrackBar : public CBitmapControl {
   public:
+    // The track's measures, in the control's own pixels, and the value's scale.
+    struct Track {
+        std::string UnitText;        // after the value in the tooltip and the readout
+        float Step = 0.0f;           // the value one percent stands for
+        int32_t Length = 0;          // the knob's travel
+        int32_t KnobCentreLine = 0;  // the knob centre's height
+        int32_t TrackStart = 0;      // the knob centre's place at 0 %
+    };
+
     // Loads name + LayoutSuffix + "_as", "_nas", "_ap", "_nap" (track, disabled track, knob,
-    // disabled knob), each + "_W"/"_B"; the control takes the track look's size and stands
-    // at (left, top), enabled, with the knob at 0 (nothing is drawn: the owner sets the value
-    // and redraws). action may be null, invalidate empty. Throws CBlad: code 100 "Brak
-    // Bitmapy w dll" when the library lacks a picture, code 10 for a length below 1 (no
-    // position can be set on such a track), code 1 with ResourceMissingText for any other
-    // failure; nothing of the slider is left then.
-    CTrackBar(platform::Form& owner, platform::Action* action, AddDirtyRectFn invalidate,
-              const std::string& unitText, const std::string& name, float step, int32_t length,
-              int32_t knobCentreLine, int32_t trackStart, int32_t top, int32_t left,
-              platform::Bitmap& sceneBitmap, platform::Bitmap& frameBitmap);
+    // disabled knob), each + "_W"/"_B"; the control takes the track look's size, its top-left
+    // corner at `at`, enabled, with the knob at 0 (nothing is drawn: the owner sets the value
+    // and redraws). action may be null. Throws CBlad: code 100 "Brak Bitmapy w dll" when the
+    // library lacks a picture, code 10 for a length below 1 (no position can be set on such
+    // a track), code 1 with ResourceMissingText for any other failure; nothing of the slider
+    // is left then.
+    CTrackBar(platform::Form& owner, const DrawContext& context, platform::Action* action,
+              const std::string& name, platform::Point at, const Track& track);
 
     // truncate(knob position / length x 100), rounded to single precision before truncating.
     virtual int32_t GetPercent() const;
@@ -93,7 +100,6 @@ class CTrackBar : public CBitmapControl {
     CTransBitmap knobLook_;
     CTransBitmap disabledTrackLook_;
     CTransBitmap disabledKnobLook_;
-    AddDirtyRectFn invalidate_;
     platform::Action* action_ = nullptr;
     int32_t knobPosition_ = 0;
     int32_t travel_ = 0;

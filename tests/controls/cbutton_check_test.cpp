@@ -37,8 +37,9 @@ class CButtonCheckTest : public ControlTest {
         action_.OnExecute = [this] { ++executed_; };
     }
     std::unique_ptr<CButtonCheck> Make(bool fourLooks, bool enabled, bool on) {
-        return std::make_unique<CButtonCheck>(form_, fourLooks, &action_, enabled, on, "pI", kTop,
-                                              kLeft, form_.SceneBitmap, form_.FrameBitmap);
+        return std::make_unique<CButtonCheck>(
+            form_, Context(), &action_, "pI", platform::Point{kLeft, kTop},
+            CButtonCheck::Setup{.FourLooks = fourLooks, .Enabled = enabled, .On = on});
     }
 
     platform::Action action_;
@@ -126,8 +127,8 @@ TEST_F(CButtonCheckTest, SmallLayoutUsesTheMiniPictures) {
     ScopedScreenMode small(1);
     WriteLook("l_mini_A_C", 16, 12, kOn);
     WriteLook("l_mini_A_NC", 16, 12, kOff);
-    CButtonCheck toggle(form_, false, nullptr, true, true, "l", kTop, kLeft, form_.SceneBitmap,
-                        form_.FrameBitmap);
+    CButtonCheck toggle(form_, Context(), nullptr, "l", {kLeft, kTop},
+                        {.FourLooks = false, .On = true});
     EXPECT_EQ(toggle.Bounds(), (Rect{kLeft, kTop, kLeft + 16, kTop + 12}));
     EXPECT_EQ(FrameAt(kLeft + 5, kTop + 5), kOn);
 }

@@ -41,8 +41,10 @@ class CButtonTest : public ControlTest {
         action_.OnExecute = [this] { ++executed_; };
     }
     std::unique_ptr<CButton> Make(AddDirtyRectFn invalidate = {}) {
-        return std::make_unique<CButton>(form_, std::move(invalidate), &action_, "dalej", kTop,
-                                         kLeft, form_.SceneBitmap, form_.FrameBitmap);
+        return std::make_unique<CButton>(
+            form_,
+            DrawContext{form_.FrameBitmap, form_.SceneBitmap, nullptr, std::move(invalidate)},
+            &action_, "dalej", platform::Point{kLeft, kTop});
     }
 
     platform::Action action_;
@@ -227,7 +229,7 @@ TEST_F(CButtonTest, ClickRunsTheBoundActionAndWithoutOneNothing) {
     auto button = Make();
     button->Click();
     EXPECT_EQ(executed_, 1);
-    CButton unbound(form_, {}, nullptr, "dalej", kTop, kLeft, form_.SceneBitmap, form_.FrameBitmap);
+    CButton unbound(form_, Context(), nullptr, "dalej", {kLeft, kTop});
     unbound.Click();
     EXPECT_EQ(executed_, 1);
 }

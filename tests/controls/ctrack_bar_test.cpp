@@ -48,9 +48,15 @@ class CTrackBarTest : public ControlTest {
         action_.OnExecute = [this] { percents_.push_back(slider_->GetPercent()); };
     }
     CTrackBar& Make(int32_t length = kLength, AddDirtyRectFn invalidate = {}) {
-        slider_ = std::make_unique<CTrackBar>(form_, &action_, std::move(invalidate), " s", "track",
-                                              0.05f, length, kCentreLine, kTrackStart, kTop, kLeft,
-                                              form_.SceneBitmap, form_.FrameBitmap);
+        const CTrackBar::Track track{.UnitText = " s",
+                                     .Step = 0.05f,
+                                     .Length = length,
+                                     .KnobCentreLine = kCentreLine,
+                                     .TrackStart = kTrackStart};
+        slider_ = std::make_unique<CTrackBar>(
+            form_,
+            DrawContext{form_.FrameBitmap, form_.SceneBitmap, nullptr, std::move(invalidate)},
+            &action_, "track", platform::Point{kLeft, kTop}, track);
         return *slider_;
     }
 

@@ -211,21 +211,23 @@ TEST_F(ResourceRequestTest, ButtonsSliderAndLabels) {
     for (int layout : Layouts) {
         ScopedScreenMode mode(static_cast<int16_t>(layout));
         WriteEntries(ResourceGroup::ButtonPicture, layout);
-        Bitmap& scene = form_.SceneBitmap;
-        Bitmap& frame = form_.FrameBitmap;
+        const DrawContext context = Context();
         for (std::string_view name : PushButtonNames) {
-            CButton button(form_, nullptr, nullptr, std::string(name), 0, 0, scene, frame);
+            CButton button(form_, context, nullptr, std::string(name), {0, 0});
         }
         for (std::string_view name : FourLookCheckButtonNames) {
-            CButtonCheck check(form_, true, nullptr, true, false, std::string(name), 0, 0, scene,
-                               frame);
+            CButtonCheck check(form_, context, nullptr, std::string(name), {0, 0}, {});
         }
         for (std::string_view name : TwoLookCheckButtonNames) {
-            CButtonCheck check(form_, false, nullptr, true, false, std::string(name), 0, 0, scene,
-                               frame);
+            CButtonCheck check(form_, context, nullptr, std::string(name), {0, 0},
+                               {.FourLooks = false});
         }
-        CTrackBar slider(form_, nullptr, nullptr, " s", std::string(SliderName), 0.05f, 200, 36, 18,
-                         0, 0, scene, frame);
+        CTrackBar slider(form_, context, nullptr, std::string(SliderName), {0, 0},
+                         {.UnitText = " s",
+                          .Step = 0.05f,
+                          .Length = 200,
+                          .KnobCentreLine = 36,
+                          .TrackStart = 18});
         for (std::string_view label : LabelNames) {
             LoadButtonLook(std::string(label) + std::string(LayoutSuffixOf(layout)));
         }
