@@ -66,6 +66,11 @@ void RepairBmpHeader(std::vector<uint8_t>& file) {
     PutLE32(file, kSizeImageOffset, (3 * width + (width & 3)) * height);
 }
 
+platform::Bitmap DecodeCorrectBitmap(std::vector<uint8_t> file) {
+    RepairBmpHeader(file);
+    return platform::DecodeBmp(file);
+}
+
 namespace {
 
 // Runs load; a failure is named on standard error with the file, then passes on.
@@ -83,11 +88,7 @@ decltype(auto) NamingFailures(const std::string& path, Load&& load) {
 
 void LoadCorrectBitmap(platform::Bitmap& bitmap, const std::string& path) {
     NoteResourceRequest(path);
-    NamingFailures(path, [&] {
-        std::vector<uint8_t> file = ReadWholeFile(path);
-        RepairBmpHeader(file);
-        bitmap = platform::DecodeBmp(file);
-    });
+    NamingFailures(path, [&] { bitmap = DecodeCorrectBitmap(ReadWholeFile(path)); });
 }
 
 platform::Bitmap LoadJpegPicture(const std::string& path) {

@@ -21,6 +21,11 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path);
 // 12-byte core header (which has no such field), are left unchanged.
 void RepairBmpHeader(std::vector<uint8_t>& file);
 
+// Decodes a BMP file held in memory the way the game loads it: the copy is repaired with
+// RepairBmpHeader first, so the checker and the game accept the same files.
+// Throws platform::ImageDecodeError.
+platform::Bitmap DecodeCorrectBitmap(std::vector<uint8_t> file);
+
 // Fills bitmap from the BMP file at path after repairing its image-size field in memory.
 // On failure bitmap is left as it was and the error passes on: FileReadError when the file
 // cannot be read, platform::ImageDecodeError when it cannot be decoded.

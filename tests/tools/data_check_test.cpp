@@ -9,6 +9,7 @@
 #include "media/resource_catalog.h"
 #include "media/scoped_temp_dir.h"
 #include "platform/bitmap.h"
+#include "platform/bmp_builder.h"
 #include "platform/image_codec.h"
 #include "platform/sound_fixtures.h"
 #include "text_card.h"
@@ -96,4 +97,30 @@ TEST(DataCheck, TextCardsDoNotCountAsPictures) {
     EXPECT_EQ(report.WordKeysWithPicture, 2);
     EXPECT_EQ(report.WordKeys, static_cast<int>(cards.size()));
     EXPECT_TRUE(report.Malformed.empty());
+}
+
+// The game repairs a 24-bit file's image-size field before decoding it, so the checker must
+// accept what the game loads, and still refuse what no repair saves.
+TEST(DataCheck, AcceptsTheBmpHeadersTheGameRepairs) {
+    ScopedTempDir dir;
+    const auto& pair = First(ResourceGroup::ScoreDigit, true);
+    const auto& broken = First(ResourceGroup::TrackPiece, true);
+    BmpBuilder wrongSize;
+    wrongSize.width = 5;
+    wrongSize.height = 2;
+    wrongSize.pixels.assign(16 * 2, 0x80);
+    wrongSize.sizeImage = 30;  // two bytes short of the padded rows
+    ASSERT_THROW(platform::DecodeBmp(wrongSize.Build()), platform::ImageDecodeError);
+    dir.Write(pair.Path, wrongSize.Build());
+    dir.Write(pair.Partner, wrongSize.Build());
+    BmpBuilder cut = wrongSize;
+    cut.pixels.resize(20);  // rows missing: nothing to repair
+    dir.Write(broken.Path, cut.Build());
+
+    const DataCheckReport report = CheckDataFolder(dir.Path());
+    EXPECT_FALSE(Contains(report.Malformed, pair.Path));
+    EXPECT_FALSE(Contains(report.Malformed, pair.Partner));
+    EXPECT_TRUE(Contains(report.Malformed, broken.Path + ": "));
+    EXPECT_EQ(report.Malformed.size(), 1u);
+    EXPECT_EQ(report.FilesChecked, 3);
 }

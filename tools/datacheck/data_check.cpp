@@ -32,7 +32,7 @@ std::optional<std::vector<uint8_t>> ReadFile(const std::filesystem::path& path) 
     }
 }
 
-// Bits per pixel from a BMP header that DecodeBmp has already accepted.
+// Bits per pixel from a BMP header that DecodeCorrectBitmap has already accepted.
 int BmpBitCount(const std::vector<uint8_t>& bytes) {
     const uint32_t headerSize =
         bytes[14] | bytes[15] << 8 | bytes[16] << 16 | static_cast<uint32_t>(bytes[17]) << 24;
@@ -57,7 +57,8 @@ Decoded Inspect(const ResourceEntry& entry, const std::vector<uint8_t>& bytes) {
                 break;
             }
             case ResourceFormat::Bmp: {
-                const auto picture = platform::DecodeBmp(bytes);
+                // Decoded as the game decodes it, header repair included.
+                const auto picture = DecodeCorrectBitmap(bytes);
                 result.Width = picture.Width();
                 result.Height = picture.Height();
                 const bool blended =
