@@ -1,9 +1,5 @@
 #include "media/load_correct_bitmap.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-
 #include "media/cblad.h"
 #include "media/data_paths.h"
 #include "platform/image_codec.h"
@@ -29,23 +25,6 @@ void PutLE32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
 }
 
 }  // namespace
-
-std::vector<uint8_t> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw FileReadError(std::strerror(errno));
-    }
-    std::vector<uint8_t> bytes;
-    char chunk[64 * 1024];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        bytes.insert(bytes.end(), chunk, chunk + in.gcount());
-    }
-    // A directory opens fine and fails on the first read.
-    if (in.bad() || !in.eof()) {
-        throw FileReadError("cannot be read");
-    }
-    return bytes;
-}
 
 void RepairBmpHeader(std::vector<uint8_t>& file) {
     if (file.size() < kSizeImageOffset + 4) {
@@ -88,10 +67,11 @@ decltype(auto) NamingFailures(const std::string& path, Load&& load) {
 
 void LoadCorrectBitmap(platform::Bitmap& bitmap, const std::string& path) {
     NoteResourceRequest(path);
-    NamingFailures(path, [&] { bitmap = DecodeCorrectBitmap(ReadWholeFile(path)); });
+    NamingFailures(path, [&] { bitmap = DecodeCorrectBitmap(platform::ReadWholeFile(path)); });
 }
 
 platform::Bitmap LoadJpegPicture(const std::string& path) {
     NoteResourceRequest(path);
-    return NamingFailures(path, [&] { return platform::DecodeJpeg(ReadWholeFile(path)); });
+    return NamingFailures(path,
+                          [&] { return platform::DecodeJpeg(platform::ReadWholeFile(path)); });
 }

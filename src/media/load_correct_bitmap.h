@@ -1,19 +1,14 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/file_read.h"
 
-// A file that cannot be opened or read (missing, a directory, an I/O error).
-struct FileReadError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// Reads a whole file into memory. Throws FileReadError.
-std::vector<uint8_t> ReadWholeFile(const std::string& path);
+// A picture file that cannot be opened or read (missing, a directory, an I/O error).
+using platform::FileReadError;
 
 // Some BMP files of the data set carry a wrong image-size field. For a 24-bit file this writes
 // (3 * biWidth + (biWidth AND 3)) * biHeight into biSizeImage, in wrapping 32-bit arithmetic;

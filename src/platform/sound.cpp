@@ -2,13 +2,13 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <optional>
 #include <string_view>
 #include <system_error>
 #include <utility>
 
+#include "platform/file_read.h"
 #include "platform/sound_driver.h"
 
 namespace platform {
@@ -59,21 +59,11 @@ void Record(const std::string& path, bool synchronous, WaveOutcome outcome) {
 
 // Reads a whole file of at most limit bytes; nothing when it is missing, unreadable or larger.
 std::optional<std::vector<uint8_t>> ReadFile(const std::string& path, std::size_t limit) {
-    std::error_code ec;
-    auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > limit) {
+    try {
+        return ReadWholeFile(path, limit);
+    } catch (const FileReadError&) {
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::vector<uint8_t> bytes(static_cast<std::size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (static_cast<std::size_t>(in.gcount()) != bytes.size()) {
-        return std::nullopt;
-    }
-    return bytes;
 }
 
 bool IsRegularFile(const std::string& path) {

@@ -180,15 +180,6 @@ TEST_F(LoadCorrectBitmapTest, FailuresLeaveTheBitmapAlone) {
     EXPECT_EQ(bitmap, before);
 }
 
-TEST_F(LoadCorrectBitmapTest, ReadWholeFileReadsEveryByte) {
-    std::vector<uint8_t> big(200001);
-    for (size_t i = 0; i < big.size(); ++i) {
-        big[i] = uint8_t(i % 251);
-    }
-    EXPECT_EQ(ReadWholeFile(Write("big.bin", big)), big);
-    EXPECT_TRUE(ReadWholeFile(Write("empty.bin", {})).empty());
-}
-
 TEST_F(LoadCorrectBitmapTest, LoadJpegPicture) {
     Bitmap picture(20, 12, PixelFormat::Bgr24);
     picture.Fill({200, 120, 40});

@@ -6,6 +6,7 @@
 #include "media/load_correct_bitmap.h"
 #include "media/resource_catalog.h"
 #include "platform/bitmap.h"
+#include "platform/file_read.h"
 #include "platform/image_codec.h"
 #include "platform/midi_file.h"
 #include "platform/wave_file.h"
@@ -21,14 +22,10 @@ std::optional<std::vector<uint8_t>> ReadFile(const std::filesystem::path& path) 
     if (!std::filesystem::is_regular_file(path, ec)) {
         return std::nullopt;
     }
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > MaxResourceBytes) {
-        return std::vector<uint8_t>();  // present but unusable: reported as malformed
-    }
     try {
-        return ReadWholeFile(path.string());
-    } catch (const FileReadError&) {
-        return std::vector<uint8_t>();  // there but unreadable: reported as malformed
+        return platform::ReadWholeFile(path, MaxResourceBytes);
+    } catch (const platform::FileReadError&) {
+        return std::vector<uint8_t>();  // there but unusable: reported as malformed
     }
 }
 

@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <stdexcept>
+
+#include "platform/file_read.h"
 
 namespace datagen {
 
@@ -67,13 +68,13 @@ std::string Document(const std::string& body, const Box& box) {
 }  // namespace
 
 EmojiSet::EmojiSet(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
+    std::string text;
+    try {
+        text = platform::ReadWholeTextFile(file);
+    } catch (const platform::FileReadError&) {
         throw std::runtime_error("cannot read emoji set " + file.string());
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    Parse(text.str(), file.string());
+    Parse(text, file.string());
 }
 
 EmojiSet EmojiSet::FromJson(std::string_view json, std::string_view origin) {
