@@ -4,11 +4,11 @@
 #include <string>
 
 #include "app/program_texts.h"
+#include "catalog/screen_geometry.h"
 #include "media/blend_masked.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
 #include "media/load_correct_bitmap.h"
-#include "media/screen_geometry.h"
 #include "platform/application.h"
 
 using platform::Rect;

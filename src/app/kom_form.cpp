@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "app/program_texts.h"
+#include "catalog/screen_geometry.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
 #include "media/load_correct_bitmap.h"
-#include "media/screen_geometry.h"
 #include "platform/application.h"
 #include "platform/text.h"
 

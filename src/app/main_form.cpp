@@ -9,11 +9,11 @@
 #include "app/program_texts.h"
 #include "app/splash_form.h"
 #include "app/standin_game_form.h"
+#include "catalog/screen_geometry.h"
 #include "controls/bitmap_control.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
 #include "media/random.h"
-#include "media/screen_geometry.h"
 #include "platform/settings_store.h"
 
 using platform::Point;

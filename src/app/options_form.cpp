@@ -5,11 +5,11 @@
 #include <string>
 
 #include "app/program_texts.h"
+#include "catalog/screen_geometry.h"
 #include "controls/bitmap_control.h"
 #include "media/cblad.h"
 #include "media/ctransbitmap.h"
 #include "media/data_paths.h"
-#include "media/screen_geometry.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "app/page_form.h"
 
 #include "app/program_texts.h"
+#include "catalog/screen_geometry.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
 #include "media/load_correct_bitmap.h"
-#include "media/screen_geometry.h"
 
 PageForm::PageForm() {
     SetCaption(texts::kTitle);

@@ -1,7 +1,7 @@
 #include "app/standin_game_form.h"
 
 #include "app/program_texts.h"
-#include "media/screen_geometry.h"
+#include "catalog/screen_geometry.h"
 
 #include <utility>
 

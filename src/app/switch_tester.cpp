@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "media/screen_geometry.h"
+#include "catalog/screen_geometry.h"
 
 namespace {
 

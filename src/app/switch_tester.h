@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media/switch_lamps.h"
+#include "catalog/switch_lamps.h"
 #include "platform/bitmap.h"
 #include "platform/form.h"
 #include "platform/geometry.h"

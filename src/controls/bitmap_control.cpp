@@ -1,9 +1,9 @@
 #include "controls/bitmap_control.h"
 
+#include "catalog/screen_geometry.h"
 #include "media/blend_masked.h"
 #include "media/data_paths.h"
 #include "media/picture_library.h"
-#include "media/screen_geometry.h"
 #include "platform/application.h"
 #include "platform/text.h"
 

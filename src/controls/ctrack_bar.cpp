@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <utility>
 
+#include "catalog/screen_geometry.h"
 #include "media/blend_masked.h"
 #include "media/cblad.h"
-#include "media/screen_geometry.h"
 
 using platform::MouseButton;
 using platform::MouseEvent;

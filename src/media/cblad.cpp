@@ -3,8 +3,8 @@
 #include <iostream>
 #include <utility>
 
+#include "catalog/screen_geometry.h"
 #include "media/data_paths.h"
-#include "media/screen_geometry.h"
 #include "platform/message_box.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "media/word_table.h"
+#include "catalog/word_table.h"
 
 // Bits of a word's flag word. Exactly one position bit is set, and one sound-group bit in
 // every word but two (those carry FlagNoGroup, which no filter tests).

@@ -4,7 +4,7 @@
 #include <system_error>
 #include <utility>
 
-#include "media/screen_geometry.h"
+#include "catalog/screen_geometry.h"
 #include "platform/install_dirs.h"
 
 namespace fs = std::filesystem;

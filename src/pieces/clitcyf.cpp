@@ -2,11 +2,11 @@
 
 #include <utility>
 
+#include "catalog/resource_names.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
 #include "media/picture_library.h"
 #include "media/random.h"
-#include "media/resource_names.h"
 #include "media/sounds.h"
 
 namespace pieces {

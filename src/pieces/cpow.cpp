@@ -2,11 +2,11 @@
 
 #include <utility>
 
+#include "catalog/screen_geometry.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
 #include "media/load_correct_bitmap.h"
 #include "media/picture_library.h"
-#include "media/screen_geometry.h"
 
 namespace pieces {
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "catalog/resource_names.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
 #include "media/picture_library.h"
-#include "media/resource_names.h"
 
 namespace pieces {
 

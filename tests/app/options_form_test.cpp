@@ -10,11 +10,11 @@
 #include <utility>
 #include <vector>
 
+#include "catalog/screen_geometry.h"
 #include "controls/control_fixture.h"
 #include "game/cwybor.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
-#include "media/screen_geometry.h"
 #include "platform/timer.h"
 
 using platform::Color;

@@ -20,7 +20,9 @@ clean_tree() {
   plant "$t" src/platform/sdl/window.cpp '#include <SDL.h>' '#include <unistd.h>' \
     '#include "platform/window.h"'
   plant "$t" src/platform/window.h '#pragma once'
-  plant "$t" src/media/data.h '#include "platform/window.h"' '#include <vector>'
+  plant "$t" src/catalog/names.h '#include "platform/window.h"' '#include <string>'
+  plant "$t" src/media/data.h '#include "platform/window.h"' '#include <vector>' \
+    '#include "catalog/names.h"'
   plant "$t" src/pieces/card.h '#include "media/data.h"' '#include "platform/window.h"'
   plant "$t" src/controls/button.h '#include "media/data.h"'
   plant "$t" src/game/form.h '#include "pieces/card.h"' '#include "controls/button.h"'
@@ -28,6 +30,7 @@ clean_tree() {
   plant "$t" src/app/menu.h '#include "exercises/base.h"' '#include <pieces/card.h>'
   plant "$t" src/main.cpp '#include "app/menu.h"'
   plant "$t" tools/datagen/main.cpp '#include "media/data.h"' '#include "platform/window.h"' \
+    '#include "catalog/names.h"' \
     '#include "datagen.h"' '#include <pango/pango.h>'
 }
 
@@ -53,6 +56,9 @@ expect() {  # expect pass|fail NAME [FILE LINE]
 expect pass clean
 expect fail media_includes_pieces src/media/up.cpp '#include "pieces/card.h"'
 expect fail platform_includes_media src/platform/up.cpp '#include "media/data.h"'
+expect fail platform_includes_catalog src/platform/up.cpp '#include "catalog/names.h"'
+expect fail catalog_includes_media src/catalog/up.cpp '#include "media/data.h"'
+expect fail catalog_includes_pieces_angled src/catalog/up.h '#include <pieces/card.h>'
 expect fail pieces_includes_controls src/pieces/across.cpp '#include "controls/button.h"'
 expect fail controls_includes_pieces src/controls/across.cpp '#include "pieces/card.h"'
 expect fail game_includes_app_angled src/game/up.cpp '#include <app/menu.h>'

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "catalog/screen_geometry.h"
 #include "media/data_paths.h"
 #include "media/draw_context.h"
 #include "media/scoped_temp_dir.h"
-#include "media/screen_geometry.h"
 #include "platform/application.h"
 #include "platform/bitmap.h"
 #include "platform/form.h"

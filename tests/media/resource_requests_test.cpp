@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "app/splash_form.h"
+#include "catalog/resource_catalog.h"
+#include "catalog/resource_names.h"
+#include "catalog/word_table.h"
 #include "controls/bitmap_control.h"
 #include "controls/cbutton.h"
 #include "controls/cbutton_check.h"
@@ -17,10 +20,7 @@
 #include "media/load_correct_bitmap.h"
 #include "media/picture_fixture.h"
 #include "media/picture_library.h"
-#include "media/resource_catalog.h"
-#include "media/resource_names.h"
 #include "media/sounds.h"
-#include "media/word_table.h"
 #include "pieces/cgraf.h"
 #include "pieces/ckarta.h"
 #include "pieces/clitcyf.h"

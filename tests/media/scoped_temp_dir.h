@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-#include "media/screen_geometry.h"
+#include "catalog/screen_geometry.h"
 
 // A fresh directory removed again with everything in it.
 class ScopedTempDir {

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/word_table.h"
 #include "emoji_set.h"
-#include "media/word_table.h"
 
 namespace datagen {
 void PrintTo(const IconRef& icon, std::ostream* os) {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <stdexcept>
 
+#include "catalog/resource_catalog.h"
 #include "media/load_correct_bitmap.h"
-#include "media/resource_catalog.h"
 #include "platform/bitmap.h"
 #include "platform/file_read.h"
 #include "platform/image_codec.h"

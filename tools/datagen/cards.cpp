@@ -20,10 +20,10 @@
 #include <vector>
 
 #include "cards.h"
+#include "catalog/word_table.h"
 #include "datagen.h"
 #include "draw_kit.h"
 #include "emoji_set.h"
-#include "media/word_table.h"
 #include "word_pictures.h"
 
 namespace datagen {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "media/resource_catalog.h"
+#include "catalog/resource_catalog.h"
 
 // The data-set generator: each maker writes the catalogue entries of the groups it owns
 // through one Output, which encodes the files and collects thumbnails for the contact sheets.

@@ -6,9 +6,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "catalog/switch_lamps.h"
 #include "draw_kit.h"
 #include "interface_pictures.h"
-#include "media/switch_lamps.h"
 #include "scenery.h"
 
 namespace datagen {

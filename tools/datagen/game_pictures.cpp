@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "media/resource_names.h"
+#include "catalog/resource_names.h"
 
 namespace datagen {
 

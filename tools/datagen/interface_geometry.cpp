@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "media/screen_geometry.h"
+#include "catalog/screen_geometry.h"
 
 namespace datagen {
 

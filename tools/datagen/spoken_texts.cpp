@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "media/word_table.h"
+#include "catalog/word_table.h"
 
 namespace datagen {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "media/resource_catalog.h"
-#include "media/resource_names.h"
+#include "catalog/resource_catalog.h"
+#include "catalog/resource_names.h"
 
 // What every recording of the data set says, in Polish, addressed to a child. Texts are UTF-8
 // for the speech synthesiser; letter sounds are written as phoneme codes within [[ ]], because

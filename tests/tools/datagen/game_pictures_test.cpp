@@ -8,10 +8,10 @@
 #include <string>
 #include <tuple>
 
+#include "catalog/resource_catalog.h"
+#include "catalog/resource_names.h"
 #include "datagen/game_faces.h"
 #include "datagen/game_pictures.h"
-#include "media/resource_catalog.h"
-#include "media/resource_names.h"
 
 namespace {
 

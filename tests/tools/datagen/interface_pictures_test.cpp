@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "media/resource_catalog.h"
+#include "catalog/resource_catalog.h"
 #include "media/scoped_temp_dir.h"
 
 namespace {

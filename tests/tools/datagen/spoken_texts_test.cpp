@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "media/resource_catalog.h"
-#include "media/resource_names.h"
+#include "catalog/resource_catalog.h"
+#include "catalog/resource_names.h"
 
 namespace {
 

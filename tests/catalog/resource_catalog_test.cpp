@@ -1,4 +1,4 @@
-#include "media/resource_catalog.h"
+#include "catalog/resource_catalog.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <tuple>
 #include <vector>
 
+#include "catalog/resource_names.h"
+#include "catalog/word_table.h"
 #include "media/cslowo.h"
-#include "media/resource_names.h"
-#include "media/word_table.h"
 
 namespace {
 

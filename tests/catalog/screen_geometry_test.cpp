@@ -1,4 +1,4 @@
-#include "media/screen_geometry.h"
+#include "catalog/screen_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "media/word_table.h"
+#include "catalog/word_table.h"
 
 #include <gtest/gtest.h>
 

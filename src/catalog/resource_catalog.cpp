@@ -1,4 +1,4 @@
-#include "media/resource_catalog.h"
+#include "catalog/resource_catalog.h"
 
 #include <cstdint>
 #include <memory>
@@ -9,8 +9,8 @@
 #include <unordered_set>
 #include <utility>
 
-#include "media/resource_names.h"
-#include "media/word_table.h"
+#include "catalog/resource_names.h"
+#include "catalog/word_table.h"
 
 namespace {
 

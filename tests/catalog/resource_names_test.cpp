@@ -1,4 +1,4 @@
-#include "media/resource_names.h"
+#include "catalog/resource_names.h"
 
 #include <gtest/gtest.h>
 
