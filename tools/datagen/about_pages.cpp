@@ -166,31 +166,27 @@ Surface DrawAboutPage(std::string_view page, int layout) {
 Surface DrawAboutToggle(Look state, int layout) {
     const ButtonPicture picture{"jakgrac", ControlKind::CheckButton, state};
     const PixelSize size = ButtonPictureSize(picture, layout);
-    Surface surface(size.Width, size.Height);
-    const Painter painter(surface);
-    cairo_t* cr = *painter;
-    const double k = LayoutScale(layout);
-    cairo_scale(cr, k, k);
-    const bool howToPlay = state == Look::On || state == Look::DisabledOn;
-    const bool disabled = state == Look::DisabledOn || state == Look::DisabledOff;
+    return kit::DrawScaled(size.Width, size.Height, LayoutScale(layout), [&](cairo_t* cr) {
+        const bool howToPlay = state == Look::On || state == Look::DisabledOn;
+        const bool disabled = state == Look::DisabledOn || state == Look::DisabledOff;
 
-    // The tab not shown lies behind the panel; the one shown joins it.
-    const Box activeTab = howToPlay ? SecondTab : FirstTab;
-    const Box otherTab = howToPlay ? FirstTab : SecondTab;
-    Tab(cr, otherTab, howToPlay ? "O programie" : "Jak grać?", false, disabled);
-    auto panel = [](cairo_t* c) { kit::RoundedRectPath(c, PanelBox, 28.0); };
-    kit::SoftShadow(cr, panel, 0.0, 5.0, 10.0, Rgb(0x000000, 0.3));
-    panel(cr);
-    kit::FillVertical(cr, PaperTop, disabled ? Rgb(0xEEEEEE) : PaperBottom, PanelBox.Y,
-                      PanelBox.Bottom());
-    panel(cr);
-    kit::StrokeWith(cr, disabled ? Rgb(0xC8C8C8) : PaperEdge, 4.0);
-    Tab(cr, activeTab, howToPlay ? "Jak grać?" : "O programie", true, disabled);
-    // Close the tab onto the panel: paper over the panel's edge under the active tab.
-    cairo_rectangle(cr, activeTab.X + 2.0, PanelBox.Y - 3.0, activeTab.W - 4.0, 8.0);
-    kit::SetSource(cr, PaperTop);
-    cairo_fill(cr);
-    return surface;
+        // The tab not shown lies behind the panel; the one shown joins it.
+        const Box activeTab = howToPlay ? SecondTab : FirstTab;
+        const Box otherTab = howToPlay ? FirstTab : SecondTab;
+        Tab(cr, otherTab, howToPlay ? "O programie" : "Jak grać?", false, disabled);
+        auto panel = [](cairo_t* c) { kit::RoundedRectPath(c, PanelBox, 28.0); };
+        kit::SoftShadow(cr, panel, 0.0, 5.0, 10.0, Rgb(0x000000, 0.3));
+        panel(cr);
+        kit::FillVertical(cr, PaperTop, disabled ? Rgb(0xEEEEEE) : PaperBottom, PanelBox.Y,
+                          PanelBox.Bottom());
+        panel(cr);
+        kit::StrokeWith(cr, disabled ? Rgb(0xC8C8C8) : PaperEdge, 4.0);
+        Tab(cr, activeTab, howToPlay ? "Jak grać?" : "O programie", true, disabled);
+        // Close the tab onto the panel: paper over the panel's edge under the active tab.
+        cairo_rectangle(cr, activeTab.X + 2.0, PanelBox.Y - 3.0, activeTab.W - 4.0, 8.0);
+        kit::SetSource(cr, PaperTop);
+        cairo_fill(cr);
+    });
 }
 
 }  // namespace datagen

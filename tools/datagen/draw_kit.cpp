@@ -359,4 +359,12 @@ void DrawTextCentred(cairo_t* cr, std::string_view text, Font font, Colour colou
     layout.Draw(cr, x, y, colour);
 }
 
+Surface DrawScaled(int width, int height, double scale, const std::function<void(cairo_t*)>& draw) {
+    Surface picture(width, height);
+    const Painter painter(picture);
+    cairo_scale(*painter, scale, scale);
+    draw(*painter);
+    return picture;
+}
+
 }  // namespace datagen::kit

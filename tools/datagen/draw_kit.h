@@ -7,6 +7,8 @@
 #include <functional>
 #include <string_view>
 
+#include "datagen.h"
+
 // Small drawing helpers the picture makers share: colours, rounded shapes, gradients, soft
 // shadows and text set with pango in "DejaVu Sans". Everything draws with the cairo context
 // it is given, in that context's user space, and leaves the current path empty. Text is laid
@@ -120,5 +122,9 @@ double FitFontSize(cairo_t* cr, std::string_view text, Font font, double maxWidt
 // Draws one line of text centred on its ink in box (horizontally by the logical width, so
 // letters of the same line share a baseline), shrinking the font until it fits.
 void DrawTextCentred(cairo_t* cr, std::string_view text, Font font, Colour colour, Box box);
+
+// A new width x height picture drawn by draw on its design grid: user space is scaled by
+// scale, so a maker draws in design units whatever the size of the output.
+Surface DrawScaled(int width, int height, double scale, const std::function<void(cairo_t*)>& draw);
 
 }  // namespace datagen::kit

@@ -121,25 +121,22 @@ void ResultsBackground(cairo_t* cr) {
 
 Surface DrawFormBackground(std::string_view form, int layout) {
     const PixelSize size = FormBackgroundSize(form, layout);
-    Surface surface(size.Width, size.Height);
-    const Painter painter(surface);
-    cairo_t* cr = *painter;
-    const double k = LayoutScale(layout);
-    cairo_scale(cr, k, k);
-    if (form == "T") {
-        MenuBackground(cr);
-    } else if (form == "op") {
-        OptionsBackground(cr);
-    } else if (form == "ab") {
-        AboutBackground(cr);
-    } else if (form == "kom") {
-        MessageBackground(cr);
-    } else if (form == "wyn") {
-        ResultsBackground(cr);
-    } else {
-        throw std::runtime_error("no drawing for form background \"" + std::string(form) + "\"");
-    }
-    return surface;
+    return kit::DrawScaled(size.Width, size.Height, LayoutScale(layout), [&](cairo_t* cr) {
+        if (form == "T") {
+            MenuBackground(cr);
+        } else if (form == "op") {
+            OptionsBackground(cr);
+        } else if (form == "ab") {
+            AboutBackground(cr);
+        } else if (form == "kom") {
+            MessageBackground(cr);
+        } else if (form == "wyn") {
+            ResultsBackground(cr);
+        } else {
+            throw std::runtime_error("no drawing for form background \"" + std::string(form) +
+                                     "\"");
+        }
+    });
 }
 
 Surface DrawSplash() {

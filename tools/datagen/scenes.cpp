@@ -252,42 +252,35 @@ void TrackBands(cairo_t* cr, double width) {
 }
 
 Surface TrackPiece(int width, bool roundLeft, bool roundRight, int layout) {
-    Surface picture(LayoutPixels(width, layout), LayoutPixels(TrackHeight, layout));
-    const Painter painter(picture);
-    cairo_t* cr = *painter;
-    const double k = LayoutScale(layout);
-    cairo_scale(cr, k, k);
-    if (roundLeft || roundRight) {
-        // The end cap: rounded on its outer side only.
-        const double x = roundLeft ? 0 : -30;
-        kit::RoundedRectPath(cr, {x, 0, width + 30.0, TrackHeight}, 20);
-        cairo_clip(cr);
-    }
-    TrackBands(cr, width);
-    if (roundLeft || roundRight) {
-        const double x = roundLeft ? 0 : -30;
-        kit::RoundedRectPath(cr, {x + 0.75, 0.75, width + 28.5, TrackHeight - 1.5}, 19.5);
-        kit::StrokeWith(cr, Rgb(0x7a4a1c), 1.5);
-        // A bright knob on each end.
-        const double cx = roundLeft ? width * 0.55 : width * 0.45;
-        Circle(cr, cx, TrackHeight / 2.0, 9);
-        kit::FillRadial(cr, Rgb(0xffb4a2), Rgb(0xe63946), cx - 3, TrackHeight / 2.0 - 3, 12);
-        Circle(cr, cx, TrackHeight / 2.0, 9);
-        kit::StrokeWith(cr, Rgb(0x7a1f25), 1.5);
-    }
-    return picture;
+    return kit::DrawScaled(
+        LayoutPixels(width, layout), LayoutPixels(TrackHeight, layout), LayoutScale(layout),
+        [&](cairo_t* cr) {
+            if (roundLeft || roundRight) {
+                // The end cap: rounded on its outer side only.
+                const double x = roundLeft ? 0 : -30;
+                kit::RoundedRectPath(cr, {x, 0, width + 30.0, TrackHeight}, 20);
+                cairo_clip(cr);
+            }
+            TrackBands(cr, width);
+            if (roundLeft || roundRight) {
+                const double x = roundLeft ? 0 : -30;
+                kit::RoundedRectPath(cr, {x + 0.75, 0.75, width + 28.5, TrackHeight - 1.5}, 19.5);
+                kit::StrokeWith(cr, Rgb(0x7a4a1c), 1.5);
+                // A bright knob on each end.
+                const double cx = roundLeft ? width * 0.55 : width * 0.45;
+                Circle(cr, cx, TrackHeight / 2.0, 9);
+                kit::FillRadial(cr, Rgb(0xffb4a2), Rgb(0xe63946), cx - 3, TrackHeight / 2.0 - 3,
+                                12);
+                Circle(cr, cx, TrackHeight / 2.0, 9);
+                kit::StrokeWith(cr, Rgb(0x7a1f25), 1.5);
+            }
+        });
 }
 
 // The picture is drawn on a 132 x 132 grid and fitted to its size.
 Surface FramedCanvas(int layout, const std::function<void(cairo_t*)>& draw) {
     const int size = LayoutPixels(FrameSize, layout);
-    Surface picture(size, size);
-    const Painter painter(picture);
-    cairo_t* cr = *painter;
-    const double k = static_cast<double>(size) / FrameSize;
-    cairo_scale(cr, k, k);
-    draw(cr);
-    return picture;
+    return kit::DrawScaled(size, size, static_cast<double>(size) / FrameSize, draw);
 }
 
 void Ear(cairo_t* cr) {
@@ -359,25 +352,22 @@ void QuestionBadge(cairo_t* cr) {
 }  // namespace
 
 Surface DrawExerciseBackground(int number, int layout) {
-    Surface picture(ScreenWidth(layout), ScreenHeight(layout));
-    const Painter painter(picture);
-    cairo_t* cr = *painter;
-    const double k = LayoutScale(layout);
-    cairo_scale(cr, k, k);
-    switch (number) {
-        case 1:
-            Meadow(cr);
-            break;
-        case 2:
-            SkyScene(cr);
-            break;
-        case 3:
-            Sea(cr);
-            break;
-        default:
-            throw std::runtime_error("no exercise background " + std::to_string(number));
-    }
-    return picture;
+    return kit::DrawScaled(
+        ScreenWidth(layout), ScreenHeight(layout), LayoutScale(layout), [&](cairo_t* cr) {
+            switch (number) {
+                case 1:
+                    Meadow(cr);
+                    break;
+                case 2:
+                    SkyScene(cr);
+                    break;
+                case 3:
+                    Sea(cr);
+                    break;
+                default:
+                    throw std::runtime_error("no exercise background " + std::to_string(number));
+            }
+        });
 }
 
 Surface DrawTrackPiece(std::string_view piece, int layout) {

@@ -150,57 +150,49 @@ Colour FrameColour(std::string_view colour) {
 }  // namespace
 
 Surface DrawTile(const TileFace& face, int size) {
-    Surface picture(size, size);
-    const Painter painter(picture);
-    cairo_t* cr = *painter;
-    cairo_scale(cr, size / Grid, size / Grid);
+    return kit::DrawScaled(size, size, size / Grid, [&](cairo_t* cr) {
+        // The tile is copied as it is, corners included, so the rim fills the whole square.
+        const Colour rim = RimOf(face.Kind);
+        cairo_rectangle(cr, 0, 0, Grid, Grid);
+        kit::FillVertical(cr, kit::Lighten(rim, 0.2), kit::Darken(rim, 0.12), 0, Grid);
+        const Box panel{6, 6, Grid - 12, Grid - 12};
+        kit::RoundedRectPath(cr, panel, 15);
+        kit::FillVertical(cr, PanelTop, PanelBottom, panel.Y, panel.Bottom());
+        kit::RoundedRectPath(cr, panel.Inset(1), 14);
+        kit::StrokeWith(cr, kit::WithAlpha(kit::Darken(rim, 0.25), 0.6), 1.5);
 
-    // The tile is copied as it is, corners included, so the rim fills the whole square.
-    const Colour rim = RimOf(face.Kind);
-    cairo_rectangle(cr, 0, 0, Grid, Grid);
-    kit::FillVertical(cr, kit::Lighten(rim, 0.2), kit::Darken(rim, 0.12), 0, Grid);
-    const Box panel{6, 6, Grid - 12, Grid - 12};
-    kit::RoundedRectPath(cr, panel, 15);
-    kit::FillVertical(cr, PanelTop, PanelBottom, panel.Y, panel.Bottom());
-    kit::RoundedRectPath(cr, panel.Inset(1), 14);
-    kit::StrokeWith(cr, kit::WithAlpha(kit::Darken(rim, 0.25), 0.6), 1.5);
-
-    const Colour colour = face.Red ? RedInk : Ink;
-    if (face.Kind == FaceKind::Quantity) {
-        DrawQuantity(cr, face.Count, face.Red ? RedInk : Rgb(0x277da1));
-    } else {
-        DrawGlyph(cr, face, colour, panel);
-    }
-    return picture;
+        const Colour colour = face.Red ? RedInk : Ink;
+        if (face.Kind == FaceKind::Quantity) {
+            DrawQuantity(cr, face.Count, face.Red ? RedInk : Rgb(0x277da1));
+        } else {
+            DrawGlyph(cr, face, colour, panel);
+        }
+    });
 }
 
 Surface DrawSelectionFrame(std::string_view colour, int layout) {
     const Colour main = FrameColour(colour);
     const int size = LayoutPixels(FrameSize, layout);
-    Surface picture(size, size);
-    const Painter painter(picture);
-    cairo_t* cr = *painter;
-    const double k = static_cast<double>(size) / FrameSize;
-    cairo_scale(cr, k, k);
-    // Drawn with white as the transparent colour: every pixel is either pure white or a solid
-    // colour, with no blended edge that would show as a pale fringe.
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    const Box outer{0, 0, FrameSize, FrameSize};
-    kit::RoundedRectPath(cr, outer, 22);
-    kit::RoundedRectPath(cr, outer.Inset(FrameRing), 12);
-    kit::SetSource(cr, kit::Darken(main, 0.35));
-    cairo_fill(cr);
-    kit::RoundedRectPath(cr, outer.Inset(2.5), 20);
-    kit::RoundedRectPath(cr, outer.Inset(FrameRing - 2.5), 14);
-    kit::SetSource(cr, main);
-    cairo_fill(cr);
-    // A lighter line along the middle of the ring gives it some shine.
-    kit::RoundedRectPath(cr, outer.Inset(4.5), 18);
-    kit::RoundedRectPath(cr, outer.Inset(6.0), 16.5);
-    kit::SetSource(cr, kit::Lighten(main, 0.35));
-    cairo_fill(cr);
-    return picture;
+    return kit::DrawScaled(size, size, static_cast<double>(size) / FrameSize, [&](cairo_t* cr) {
+        // Drawn with white as the transparent colour: every pixel is either pure white or a solid
+        // colour, with no blended edge that would show as a pale fringe.
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        const Box outer{0, 0, FrameSize, FrameSize};
+        kit::RoundedRectPath(cr, outer, 22);
+        kit::RoundedRectPath(cr, outer.Inset(FrameRing), 12);
+        kit::SetSource(cr, kit::Darken(main, 0.35));
+        cairo_fill(cr);
+        kit::RoundedRectPath(cr, outer.Inset(2.5), 20);
+        kit::RoundedRectPath(cr, outer.Inset(FrameRing - 2.5), 14);
+        kit::SetSource(cr, main);
+        cairo_fill(cr);
+        // A lighter line along the middle of the ring gives it some shine.
+        kit::RoundedRectPath(cr, outer.Inset(4.5), 18);
+        kit::RoundedRectPath(cr, outer.Inset(6.0), 16.5);
+        kit::SetSource(cr, kit::Lighten(main, 0.35));
+        cairo_fill(cr);
+    });
 }
 
 Surface DrawScoreDigit(int digit, int layout) {
@@ -209,17 +201,13 @@ Surface DrawScoreDigit(int digit, int layout) {
     }
     const int width = LayoutPixels(ScoreDigitWidth, layout);
     const int height = LayoutPixels(ScoreDigitHeight, layout);
-    Surface picture(width, height);
-    const Painter painter(picture);
-    cairo_t* cr = *painter;
-    const double k = LayoutScale(layout);
-    cairo_scale(cr, k, k);
-    // A bright digit with a dark outline reads on the score box and on any scene.
-    const double halo = 5.0;
-    const Box box{halo / 2 + 1, halo / 2 + 1, ScoreDigitWidth - halo - 2,
-                  ScoreDigitHeight - halo - 2};
-    DrawInkFitted(cr, std::to_string(digit), "0", box, Rgb(0xffb703), Rgb(0x7a3e00), halo);
-    return picture;
+    return kit::DrawScaled(width, height, LayoutScale(layout), [&](cairo_t* cr) {
+        // A bright digit with a dark outline reads on the score box and on any scene.
+        const double halo = 5.0;
+        const Box box{halo / 2 + 1, halo / 2 + 1, ScoreDigitWidth - halo - 2,
+                      ScoreDigitHeight - halo - 2};
+        DrawInkFitted(cr, std::to_string(digit), "0", box, Rgb(0xffb703), Rgb(0x7a3e00), halo);
+    });
 }
 
 }  // namespace datagen::game

@@ -121,49 +121,41 @@ void DrawCar(cairo_t* cr) {
 Surface DrawVehicleFrame(int n, int layout) {
     const double rotation = VehicleFrameRotation(n);
     const int size = LayoutPixels(VehicleSize, layout);
-    Surface picture(size, size);
-    const Painter painter(picture);
-    cairo_t* cr = *painter;
-    const double k = static_cast<double>(size) / VehicleSize;
-    cairo_scale(cr, k, k);
-    cairo_translate(cr, Centre, Centre);
-    // The shadow falls the same way in every frame: offset on the screen, not on the car.
-    cairo_save(cr);
-    cairo_translate(cr, 1.5, 2.0);
-    cairo_rotate(cr, rotation);
-    SilhouettePath(cr);
-    kit::SetSource(cr, Rgb(0x000000, 0.22));
-    cairo_fill(cr);
-    cairo_restore(cr);
-    cairo_rotate(cr, rotation);
-    DrawCar(cr);
-    return picture;
+    return kit::DrawScaled(size, size, static_cast<double>(size) / VehicleSize, [&](cairo_t* cr) {
+        cairo_translate(cr, Centre, Centre);
+        // The shadow falls the same way in every frame: offset on the screen, not on the car.
+        cairo_save(cr);
+        cairo_translate(cr, 1.5, 2.0);
+        cairo_rotate(cr, rotation);
+        SilhouettePath(cr);
+        kit::SetSource(cr, Rgb(0x000000, 0.22));
+        cairo_fill(cr);
+        cairo_restore(cr);
+        cairo_rotate(cr, rotation);
+        DrawCar(cr);
+    });
 }
 
 Surface DrawVehicleMap(int layout) {
     const int size = LayoutPixels(VehicleSize, layout);
-    Surface picture(size, size);
-    const Painter painter(picture);
-    cairo_t* cr = *painter;
-    const double k = static_cast<double>(size) / VehicleSize;
-    cairo_scale(cr, k, k);
-    cairo_translate(cr, Centre, Centre);
-    // The map does not turn with the frames, so it covers the car in every direction: the
-    // car never shows over a card or tile it has not touched.
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    for (int n = 0; n < 16; ++n) {
-        cairo_save(cr);
-        cairo_rotate(cr, VehicleFrameRotation(n));
-        SilhouettePath(cr);
-        kit::SetSource(cr, Rgb(0x000000));
-        cairo_fill(cr);
-        // The body's outline and the soft edge pixels lie just outside the shape.
-        SilhouettePath(cr);
-        cairo_set_line_width(cr, 3.0);
-        cairo_stroke(cr);
-        cairo_restore(cr);
-    }
-    return picture;
+    return kit::DrawScaled(size, size, static_cast<double>(size) / VehicleSize, [&](cairo_t* cr) {
+        cairo_translate(cr, Centre, Centre);
+        // The map does not turn with the frames, so it covers the car in every direction: the
+        // car never shows over a card or tile it has not touched.
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+        for (int n = 0; n < 16; ++n) {
+            cairo_save(cr);
+            cairo_rotate(cr, VehicleFrameRotation(n));
+            SilhouettePath(cr);
+            kit::SetSource(cr, Rgb(0x000000));
+            cairo_fill(cr);
+            // The body's outline and the soft edge pixels lie just outside the shape.
+            SilhouettePath(cr);
+            cairo_set_line_width(cr, 3.0);
+            cairo_stroke(cr);
+            cairo_restore(cr);
+        }
+    });
 }
 
 }  // namespace datagen::game
