@@ -6,6 +6,8 @@
 #include "media/blend_masked.h"
 #include "platform/bitmap.h"
 
+using namespace media;
+
 namespace {
 
 // A full-frame sprite layer as the screens use them: mostly clear or opaque, with soft

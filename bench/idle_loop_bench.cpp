@@ -16,6 +16,8 @@
 #include "platform/sound.h"
 #include "platform/timer.h"
 
+using namespace media;
+
 namespace {
 
 class BlackForm : public platform::Form {

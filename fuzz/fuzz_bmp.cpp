@@ -9,6 +9,8 @@
 #include "media/load_correct_bitmap.h"
 #include "platform/image_codec.h"
 
+using namespace media;
+
 namespace {
 
 void DecodeAndRoundTrip(std::span<const uint8_t> bytes) {

@@ -1,3 +1,7 @@
 #include "app/startup.h"
 
-int main() { return RunProgram(DefaultEnvironment()); }
+using namespace app;
+
+int main() {
+    return RunProgram(DefaultEnvironment());
+}

@@ -11,6 +11,12 @@
 #include "media/load_correct_bitmap.h"
 #include "platform/application.h"
 
+using namespace controls;
+using namespace media;
+using namespace catalog;
+
+namespace app {
+
 using platform::Rect;
 
 namespace {
@@ -166,3 +172,5 @@ void TfmAbout::OnPageKey(platform::Key key, char32_t) {
 void TfmAbout::OnMouseWheel(int notches) {
     ScrollBy(-notches * Geometry().MapLength(kWheelStep));
 }
+
+}  // namespace app

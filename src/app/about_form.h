@@ -13,6 +13,10 @@
 #include "platform/geometry.h"
 #include "platform/input.h"
 
+namespace app {
+
+// The Polish names in this file are explained in docs/glossary.md.
+
 // The information form: a full-screen page whose text picture scrolls inside a window, and
 // a toggle that switches between the page about the program and the page on how to play.
 // The page shows through the toggle's picture, which covers the window. While the form is
@@ -41,9 +45,9 @@ class TfmAbout : public PageForm {
     // The window the page shows through, in screen pixels.
     platform::Rect PageWindow() const;
     bool ShowsSecondPage() const { return currentPage_ == &secondPage_; }
-    VerticalScrollBar& ScrollBar() { return *scrollBar_; }
-    CButton& ExitButton() { return *exitButton_; }
-    CButtonCheck& PageToggle() { return *pageToggle_; }
+    controls::VerticalScrollBar& ScrollBar() { return *scrollBar_; }
+    controls::CButton& ExitButton() { return *exitButton_; }
+    controls::CButtonCheck& PageToggle() { return *pageToggle_; }
 
   private:
     void Build();
@@ -57,12 +61,14 @@ class TfmAbout : public PageForm {
 
     platform::Action A_Stop;
     platform::Action A_Autorzy;
-    std::unique_ptr<CButton> exitButton_;
-    std::unique_ptr<CButtonCheck> pageToggle_;
-    CTransBitmap aboutPage_;
-    CTransBitmap secondPage_;
-    CTransBitmap* currentPage_ = &aboutPage_;
-    std::unique_ptr<VerticalScrollBar> scrollBar_;
+    std::unique_ptr<controls::CButton> exitButton_;
+    std::unique_ptr<controls::CButtonCheck> pageToggle_;
+    media::CTransBitmap aboutPage_;
+    media::CTransBitmap secondPage_;
+    media::CTransBitmap* currentPage_ = &aboutPage_;
+    std::unique_ptr<controls::VerticalScrollBar> scrollBar_;
     int windowLeft_ = 0;
     int windowTop_ = 0;
 };
+
+}  // namespace app

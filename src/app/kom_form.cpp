@@ -11,6 +11,12 @@
 #include "platform/application.h"
 #include "platform/text.h"
 
+using namespace controls;
+using namespace media;
+using namespace catalog;
+
+namespace app {
+
 using platform::Rect;
 
 namespace {
@@ -141,3 +147,5 @@ void InstallMessageForm() {
         form.ShowModal();
     });
 }
+
+}  // namespace app

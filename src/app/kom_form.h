@@ -10,6 +10,10 @@
 #include "platform/geometry.h"
 #include "platform/input.h"
 
+namespace app {
+
+// The Polish names in this file are explained in docs/glossary.md.
+
 // The program's message box: a rounded window with its own background picture, the message
 // in large bold letters centred a quarter of the way down, and an exit button. Shown
 // modally; the exit button and Esc close it.
@@ -28,7 +32,7 @@ class TfmKom : public platform::Form {
     // Where the message stands, in the form's coordinates.
     platform::Rect MessageBounds() const;
     const std::string& Message() const { return text_; }
-    CButton& ExitButton() { return *exitButton_; }
+    controls::CButton& ExitButton() { return *exitButton_; }
 
   private:
     class MessageLabel;
@@ -41,9 +45,11 @@ class TfmKom : public platform::Form {
     platform::Bitmap frame_;  // what the form shows
     platform::Bitmap scene_;  // what the exit button is composed over
     std::unique_ptr<MessageLabel> PKomunikat;
-    std::unique_ptr<CButton> exitButton_;
+    std::unique_ptr<controls::CButton> exitButton_;
 };
 
 // Makes CBlad::Show report through the message form: created with the error's text, shown
 // modally and freed when it closes. Call once the screen layout is fixed.
 void InstallMessageForm();
+
+}  // namespace app

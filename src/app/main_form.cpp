@@ -16,6 +16,13 @@
 #include "media/random.h"
 #include "platform/settings_store.h"
 
+using namespace game;
+using namespace controls;
+using namespace media;
+using namespace catalog;
+
+namespace app {
+
 using platform::Point;
 
 namespace {
@@ -373,3 +380,5 @@ void TfmMain::TimerHideSplashTimer() {
     timerHideSplash_.SetEnabled(false);
     fmSplash.reset();
 }
+
+}  // namespace app

@@ -17,6 +17,10 @@
 #include "platform/input.h"
 #include "platform/timer.h"
 
+namespace app {
+
+// The Polish names in this file are explained in docs/glossary.md.
+
 // The main menu: quantity, level and sound groups of the next series, and the way to the
 // game, the options, the information page and out of the program. It owns the live
 // settings record (loaded when it is created, stored when it goes), the menu music, and
@@ -38,17 +42,17 @@ class TfmMain : public PageForm {
     // Enter starts a series when Start is live.
     void OnPageKey(platform::Key key, char32_t ch) override;
 
-    const CWybor& Settings() const { return settings_; }
-    const CButton& StartButton() const { return *startButton_; }
+    const game::CWybor& Settings() const { return settings_; }
+    const controls::CButton& StartButton() const { return *startButton_; }
     // Where the words saying why Start is greyed out stand; empty while Start is live.
     const platform::Rect& StartHintPlace() const { return startHint_; }
     // The check buttons in menu order: few, medium, many; I ... IV; groups I ... III.
-    const CButtonCheck& QuantityCheck(int i) const { return *quantity_.at(i); }
-    const CButtonCheck& LevelCheck(int i) const { return *level_.at(i); }
-    const CButtonCheck& GroupCheck(int i) const { return *groups_.at(i); }
+    const controls::CButtonCheck& QuantityCheck(int i) const { return *quantity_.at(i); }
+    const controls::CButtonCheck& LevelCheck(int i) const { return *level_.at(i); }
+    const controls::CButtonCheck& GroupCheck(int i) const { return *groups_.at(i); }
     // The game form of the running or the last series, until it is freed.
     platform::Form* GameForm() const { return gameForm_.get(); }
-    const CMid& Music() const { return music_; }
+    const media::CMid& Music() const { return music_; }
 
     platform::Action A_Start;
     platform::Action A_duzo;
@@ -73,7 +77,7 @@ class TfmMain : public PageForm {
 
   protected:
     // The game form for one series, owned by the menu; it may throw CBlad.
-    virtual std::unique_ptr<platform::Form> CreateGameForm(const CWybor& settings);
+    virtual std::unique_ptr<platform::Form> CreateGameForm(const game::CWybor& settings);
     // How a game form reaches this menu.
     game::MenuLink MenuLinkForGame();
 
@@ -97,21 +101,23 @@ class TfmMain : public PageForm {
     void TimerHideGraFormTimer();
     void TimerHideSplashTimer();
 
-    CWybor settings_;
+    game::CWybor settings_;
     bool settingsFailureShown_ = false;
     platform::Rect startHint_;  // where the words stand, empty while they do not
-    CMid music_;
+    media::CMid music_;
     // Serialises creating and freeing the game form.
     platform::CriticalSection lock_;
     std::unique_ptr<platform::Form> gameForm_;
     // The splash goes two seconds after the menu first shows.
     platform::Timer timerHideSplash_;
 
-    std::unique_ptr<CButton> startButton_;
-    std::unique_ptr<CButton> infoButton_;
-    std::unique_ptr<CButton> optionsButton_;
-    std::unique_ptr<CButton> exitButton_;
-    std::array<std::unique_ptr<CButtonCheck>, 3> quantity_;
-    std::array<std::unique_ptr<CButtonCheck>, 4> level_;
-    std::array<std::unique_ptr<CButtonCheck>, 3> groups_;
+    std::unique_ptr<controls::CButton> startButton_;
+    std::unique_ptr<controls::CButton> infoButton_;
+    std::unique_ptr<controls::CButton> optionsButton_;
+    std::unique_ptr<controls::CButton> exitButton_;
+    std::array<std::unique_ptr<controls::CButtonCheck>, 3> quantity_;
+    std::array<std::unique_ptr<controls::CButtonCheck>, 4> level_;
+    std::array<std::unique_ptr<controls::CButtonCheck>, 3> groups_;
 };
+
+}  // namespace app

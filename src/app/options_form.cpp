@@ -11,6 +11,13 @@
 #include "media/ctransbitmap.h"
 #include "media/data_paths.h"
 
+using namespace game;
+using namespace controls;
+using namespace media;
+using namespace catalog;
+
+namespace app {
+
 namespace {
 
 // A place d design units beyond ref (screen pixels), the sum truncated like every layout
@@ -297,3 +304,5 @@ void TfmOptions::OnMouseUp(platform::MouseEvent& e) {
         tester_->Release(*which, SwitchTester::Mouse);
     }
 }
+
+}  // namespace app

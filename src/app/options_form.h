@@ -15,6 +15,10 @@
 #include "platform/form.h"
 #include "platform/input.h"
 
+namespace app {
+
+// The Polish names in this file are explained in docs/glossary.md.
+
 // The therapist's page for switch scanning: scanning off or on, the internal or external
 // scan cycle, one or two switches and the step time of one-switch scanning. It edits the
 // menu's live settings record in place: every click takes effect at once, there is no
@@ -27,7 +31,7 @@ class TfmOptions : public PageForm {
     // owner is the main menu the form is shown over; settings is its record, which must
     // outlive the form. Throws CBlad code 1 with ResourceMissingText when the background or
     // any picture is missing; nothing of the form is left then.
-    TfmOptions(platform::Form* owner, CWybor* settings);
+    TfmOptions(platform::Form* owner, game::CWybor* settings);
 
     // Runs after every action that changed the settings record (the menu stores it then).
     std::function<void()> OnSettingsChanged;
@@ -56,14 +60,14 @@ class TfmOptions : public PageForm {
     // The lowest percent the knob may show: the first that stands for ScanTimeMin or more.
     static int32_t LowestPercent();
 
-    const CButton& ExitButton() const { return *exitButton_; }
-    const CButtonCheck& ScanOffCheck() const { return *scanOff_; }
-    const CButtonCheck& ScanOnCheck() const { return *scanOn_; }
-    const CButtonCheck& InternalCycleCheck() const { return *internalCycle_; }
-    const CButtonCheck& ExternalCycleCheck() const { return *externalCycle_; }
-    const CButtonCheck& OneSwitchCheck() const { return *oneSwitch_; }
-    const CButtonCheck& TwoSwitchesCheck() const { return *twoSwitches_; }
-    const CTrackBar& StepTimeSlider() const { return *slider_; }
+    const controls::CButton& ExitButton() const { return *exitButton_; }
+    const controls::CButtonCheck& ScanOffCheck() const { return *scanOff_; }
+    const controls::CButtonCheck& ScanOnCheck() const { return *scanOn_; }
+    const controls::CButtonCheck& InternalCycleCheck() const { return *internalCycle_; }
+    const controls::CButtonCheck& ExternalCycleCheck() const { return *externalCycle_; }
+    const controls::CButtonCheck& OneSwitchCheck() const { return *oneSwitch_; }
+    const controls::CButtonCheck& TwoSwitchesCheck() const { return *twoSwitches_; }
+    const controls::CTrackBar& StepTimeSlider() const { return *slider_; }
     const SwitchTester& Tester() const { return *tester_; }
 
   private:
@@ -71,7 +75,7 @@ class TfmOptions : public PageForm {
     // Enables or disables the four scanning check buttons and redraws them.
     void EnableScanChecks(bool enabled);
 
-    CWybor* settings_;
+    game::CWybor* settings_;
     // What the knob read when the stored step time was last set or taken from it.
     int32_t storedTimePercent_ = 0;
 
@@ -84,13 +88,15 @@ class TfmOptions : public PageForm {
     platform::Action A_ScanWl;
     platform::Action A_ScanWyl;
 
-    std::unique_ptr<CButton> exitButton_;
-    std::unique_ptr<CButtonCheck> internalCycle_;
-    std::unique_ptr<CButtonCheck> externalCycle_;
-    std::unique_ptr<CButtonCheck> oneSwitch_;
-    std::unique_ptr<CButtonCheck> twoSwitches_;
-    std::unique_ptr<CTrackBar> slider_;
-    std::unique_ptr<CButtonCheck> scanOn_;
-    std::unique_ptr<CButtonCheck> scanOff_;
+    std::unique_ptr<controls::CButton> exitButton_;
+    std::unique_ptr<controls::CButtonCheck> internalCycle_;
+    std::unique_ptr<controls::CButtonCheck> externalCycle_;
+    std::unique_ptr<controls::CButtonCheck> oneSwitch_;
+    std::unique_ptr<controls::CButtonCheck> twoSwitches_;
+    std::unique_ptr<controls::CTrackBar> slider_;
+    std::unique_ptr<controls::CButtonCheck> scanOn_;
+    std::unique_ptr<controls::CButtonCheck> scanOff_;
     std::unique_ptr<SwitchTester> tester_;
 };
+
+}  // namespace app

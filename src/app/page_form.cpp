@@ -6,6 +6,11 @@
 #include "media/data_paths.h"
 #include "media/load_correct_bitmap.h"
 
+using namespace media;
+using namespace catalog;
+
+namespace app {
+
 PageForm::PageForm() {
     SetCaption(texts::kTitle);
     SetBounds(Geometry().ScreenRect);
@@ -40,3 +45,5 @@ void PageForm::LayBackground(const std::string& stem) {
     frame_.CopyRect(g.LayoutRect, background, g.DesignRect);
     scene_ = frame_;
 }
+
+}  // namespace app

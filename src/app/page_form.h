@@ -8,6 +8,8 @@
 #include "platform/form.h"
 #include "platform/input.h"
 
+namespace app {
+
 // What the menu, the options page and the information page share: a full-screen form that
 // shows its frame bitmap, where its controls draw composed over the clean scene bitmap; the
 // background picture laid into both; a build whose failure the user hears as the reinstall
@@ -32,7 +34,7 @@ class PageForm : public platform::Form {
     // what the picture loader throws.
     void LayBackground(const std::string& stem);
     // Where the page's controls draw; no callback, since the page repaints itself whole.
-    DrawContext Context() { return {frame_, scene_, nullptr, {}}; }
+    media::DrawContext Context() { return {frame_, scene_, nullptr, {}}; }
 
     virtual void OnPageKey(platform::Key, char32_t) {}
 
@@ -40,3 +42,5 @@ class PageForm : public platform::Form {
     platform::Bitmap frame_;
     platform::Bitmap scene_;
 };
+
+}  // namespace app

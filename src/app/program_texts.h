@@ -1,5 +1,7 @@
 #pragma once
 
+namespace app {
+
 // Captions and messages of the program shell, exactly as the user sees them.
 namespace texts {
 inline constexpr const char* kInstanceName = "AppQUBOR-VB2XX";
@@ -15,3 +17,5 @@ inline constexpr const char* kSettingsNotSaved = "Nie można zapisać ustawień 
 inline constexpr const char* kStartHint[] = {"Zaznacz co najmniej", "jedną głoskę"};
 inline constexpr const char* kSplashPicture = "Data\\sph.xji";
 }  // namespace texts
+
+}  // namespace app

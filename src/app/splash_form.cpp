@@ -5,6 +5,10 @@
 #include "media/data_paths.h"
 #include "media/load_correct_bitmap.h"
 
+using namespace media;
+
+namespace app {
+
 std::unique_ptr<TfmSplash> fmSplash;
 
 TfmSplash::TfmSplash() {
@@ -21,3 +25,5 @@ TfmSplash::TfmSplash() {
 void TfmSplash::Paint(platform::FormCanvas& canvas) {
     canvas.Draw(0, 0, picture_);
 }
+
+}  // namespace app

@@ -5,6 +5,10 @@
 #include "platform/bitmap.h"
 #include "platform/form.h"
 
+namespace app {
+
+// The Polish names in this file are explained in docs/glossary.md.
+
 // The start-up picture, centred on the screen while the main menu is built.
 class TfmSplash : public platform::Form {
   public:
@@ -18,3 +22,5 @@ class TfmSplash : public platform::Form {
 
 // The splash while it exists; the main form destroys it two seconds after it first shows.
 extern std::unique_ptr<TfmSplash> fmSplash;
+
+}  // namespace app

@@ -5,6 +5,11 @@
 
 #include <utility>
 
+using namespace game;
+using namespace catalog;
+
+namespace app {
+
 StandInGameForm::StandInGameForm(game::MenuLink menu, const CWybor& settings)
     : TimerHideMainForm(1000), menu_(std::move(menu)), settings_(settings) {
     SetCaption(texts::kTitle);
@@ -32,3 +37,5 @@ void StandInGameForm::A_StopExecute() {
     TimerHideMainForm.SetEnabled(false);
     menu_.ReturnToMenu();
 }
+
+}  // namespace app

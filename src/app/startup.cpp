@@ -12,6 +12,11 @@
 #include "platform/message_box.h"
 #include "platform/sound.h"
 
+using namespace media;
+using namespace catalog;
+
+namespace app {
+
 using platform::MessageIcon;
 
 StartupEnvironment DefaultEnvironment() {
@@ -118,3 +123,5 @@ int RunProgram(const StartupEnvironment& env) {
     }
     return RunMainForm(*app, env);
 }
+
+}  // namespace app

@@ -7,6 +7,8 @@
 #include "platform/application.h"
 #include "platform/backend.h"
 
+namespace app {
+
 // What the entry point needs from outside; tests replace the window system and the name.
 struct StartupEnvironment {
     std::function<std::unique_ptr<platform::Backend>()> MakeBackend;
@@ -22,3 +24,5 @@ StartupEnvironment DefaultEnvironment();
 // turns every error into the program's message. Returns the process exit code: 0, or -2
 // when a CBlad error stopped start-up (1 when no display could be opened at all).
 int RunProgram(const StartupEnvironment& env);
+
+}  // namespace app

@@ -5,6 +5,10 @@
 
 #include "catalog/screen_geometry.h"
 
+using namespace catalog;
+
+namespace app {
+
 namespace {
 
 const SwitchLamp& LampOf(SwitchTester::Switch which) {
@@ -83,3 +87,5 @@ void SwitchTester::Draw(Switch which) {
     }
     form_.Invalidate(place);
 }
+
+}  // namespace app

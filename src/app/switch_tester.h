@@ -5,6 +5,8 @@
 #include "platform/form.h"
 #include "platform/geometry.h"
 
+namespace app {
+
 // Lights the options page's two painted switches while their switches are held: the select
 // switch (left mouse button or K) and the step switch (right mouse button or L), the same
 // inputs a series takes. A switch counts as held while any of its inputs is down.
@@ -31,3 +33,5 @@ class SwitchTester {
     const platform::Bitmap& scene_;
     unsigned held_[2] = {0, 0};
 };
+
+}  // namespace app

@@ -12,6 +12,8 @@
 #include "catalog/resource_names.h"
 #include "catalog/word_table.h"
 
+namespace catalog {
+
 namespace {
 
 // Sound-group bits of a flag word that a sound filter can ask for ("l", "r", "j"). The
@@ -480,3 +482,5 @@ std::string_view ResourceGroupName(ResourceGroup group) {
     }
     return "unknown";
 }
+
+}  // namespace catalog

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+namespace catalog {
+
 // Every file the program can ask the data folder for, in both layouts. The program builds its
 // resource names from the functions here; the data-set generator walks the table to make each
 // file and the checker walks it to report what a data folder lacks.
@@ -69,3 +71,5 @@ const ResourceEntry* FindResource(std::string_view path);
 
 // A short English name of the group, for the checker's report.
 std::string_view ResourceGroupName(ResourceGroup group);
+
+}  // namespace catalog

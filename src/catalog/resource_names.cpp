@@ -1,5 +1,7 @@
 #include "catalog/resource_names.h"
 
+namespace catalog {
+
 namespace {
 
 struct Rename {
@@ -123,3 +125,5 @@ std::string LetterSoundName(std::string_view tileName) {
     }
     return std::string(Renamed(kSpokenAs, tileName));
 }
+
+}  // namespace catalog

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace catalog {
+
 // The names the program builds its picture and recording file names from, as plain data.
 // Only standard headers: the resource catalogue and the data-set tools compile this file on
 // its own, and the program uses the same lists where it builds those names.
@@ -113,3 +115,5 @@ inline constexpr std::array<std::string_view, 5> LabelNames{"poziom", "ilosc", "
 // The options form's slider: track and knob, enabled and disabled.
 inline constexpr std::string_view SliderName = "track";
 inline constexpr std::array<std::string_view, 4> SliderLooks{"_as", "_nas", "_ap", "_nap"};
+
+}  // namespace catalog

@@ -1,5 +1,7 @@
 #include "catalog/screen_geometry.h"
 
+namespace catalog {
+
 namespace {
 ScreenGeometry current;
 }
@@ -51,3 +53,5 @@ const ScreenGeometry& Geometry() {
 void SetScreenGeometry(const ScreenGeometry& geometry) {
     current = geometry;
 }
+
+}  // namespace catalog

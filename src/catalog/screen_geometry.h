@@ -4,6 +4,8 @@
 
 #include "platform/geometry.h"
 
+namespace catalog {
+
 // The layout of the run, fixed once before any form exists and read-only afterwards.
 struct ScreenGeometry {
     int16_t ScreenMode = 0;  // 0 = screen too small, 1 = 1024x768 layout, 4 = 1280x960 layout
@@ -27,3 +29,5 @@ ScreenGeometry SelectScreenMode(int32_t screenWidth, int32_t screenHeight);
 // The process-wide geometry; mode 0 until SetScreenGeometry is called.
 const ScreenGeometry& Geometry();
 void SetScreenGeometry(const ScreenGeometry& geometry);
+
+}  // namespace catalog

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace catalog {
+
 namespace {
 
 // Spellings are UTF-8. The rows are data, quirks included: "traktor" (335) has no comma after
@@ -413,3 +415,5 @@ constexpr std::array<WordRecord, WordCount> Rows{{
 std::span<const WordRecord, WordCount> WordTable() {
     return Rows;
 }
+
+}  // namespace catalog

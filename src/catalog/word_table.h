@@ -4,6 +4,8 @@
 #include <span>
 #include <string_view>
 
+namespace catalog {
+
 // One row of the built-in word database, exactly as the program ships it. Only standard
 // headers are used here so that tools can compile word_table.cpp on its own and walk the
 // same rows the game uses.
@@ -22,3 +24,5 @@ inline constexpr int WordCount = 397;
 // The rows in their fixed order. The curriculum names words by their position here, so the
 // order must never change. Keys repeat where one picture practises two different sounds.
 std::span<const WordRecord, WordCount> WordTable();
+
+}  // namespace catalog

@@ -7,6 +7,11 @@
 #include "platform/application.h"
 #include "platform/text.h"
 
+using namespace media;
+using namespace catalog;
+
+namespace controls {
+
 std::string LayoutSuffix() {
     return Geometry().ScreenMode >= 3 ? "_maxi" : "_mini";
 }
@@ -47,14 +52,16 @@ void RestoreScene(platform::Bitmap& frame, const platform::Bitmap& scene,
     frame.CopyRect(place, scene, place);
 }
 
-CBitmapControl::CBitmapControl(platform::Form& owner, const DrawContext& context)
+BitmapControl::BitmapControl(platform::Form& owner, const DrawContext& context)
     : platform::Control(owner), context_(context) {}
 
-bool CBitmapControl::ParentIsActive() const {
+bool BitmapControl::ParentIsActive() const {
     return platform::Application::Exists() &&
            platform::Application::Instance().ActiveForm() == &Parent();
 }
 
-void CBitmapControl::DrawLookHere(const CTransBitmap& look) const {
+void BitmapControl::DrawLookHere(const CTransBitmap& look) const {
     DrawLook(look, FrameBitmap(), SceneBitmap(), Bounds().Left, Bounds().Top);
 }
+
+}  // namespace controls

@@ -9,6 +9,8 @@
 #include "platform/form.h"
 #include "platform/geometry.h"
 
+namespace controls {
+
 // "_mini" in the 1024x768 layout, "_maxi" in the 1280x960 one: the layout suffix of check
 // buttons, sliders and menu labels (modes 3 and above count as big, like SizeSuffix).
 std::string LayoutSuffix();
@@ -16,12 +18,12 @@ std::string LayoutSuffix();
 // Loads the look base + "_W" and base + "_B" from the button library (on white first) and
 // builds the transparent picture from the pair. Throws CBlad code 100 when the library lacks
 // either picture and ETransBitmap when the two do not make a pair.
-CTransBitmap LoadButtonLook(const std::string& base);
+media::CTransBitmap LoadButtonLook(const std::string& base);
 
 // Composes look over scene with its top-left corner at (x, y) and writes the outcome into
 // frame at the same place, the whole picture at full opacity. scene may be frame itself.
-void DrawLook(const CTransBitmap& look, platform::Bitmap& frame, const platform::Bitmap& scene,
-              int x, int y);
+void DrawLook(const media::CTransBitmap& look, platform::Bitmap& frame,
+              const platform::Bitmap& scene, int x, int y);
 
 // Draws one line of UTF-8 text, cellHeight pixels high, into frame composed over scene, its
 // top edge at y and centred on x. Returns where it stands: empty when no font is installed.
@@ -37,9 +39,9 @@ void RestoreScene(platform::Bitmap& frame, const platform::Bitmap& scene,
 // stays empty; it draws its looks into the context's frame bitmap, composed over its scene
 // bitmap, and reports what it changed to the context's callback (which may be empty when the
 // owner repaints itself whole). The bitmaps belong to the owner and must outlive the control.
-class CBitmapControl : public platform::Control {
+class BitmapControl : public platform::Control {
   public:
-    CBitmapControl(platform::Form& owner, const DrawContext& context);
+    BitmapControl(platform::Form& owner, const media::DrawContext& context);
 
     // True while the parent form is the one receiving input.
     bool ParentIsActive() const;
@@ -49,10 +51,12 @@ class CBitmapControl : public platform::Control {
 
   protected:
     // Draws look at the control's top-left corner.
-    void DrawLookHere(const CTransBitmap& look) const;
+    void DrawLookHere(const media::CTransBitmap& look) const;
     // Reports a changed rectangle to the owner.
     void Queue(const platform::Rect& r) const { context_.Queue(r); }
 
   private:
-    DrawContext context_;
+    media::DrawContext context_;
 };
+
+}  // namespace controls

@@ -6,13 +6,17 @@
 #include "media/data_paths.h"
 #include "platform/clock.h"
 
+using namespace media;
+
+namespace controls {
+
 using platform::MouseButton;
 using platform::MouseEvent;
 using platform::Rect;
 
 CButton::CButton(platform::Form& owner, const DrawContext& context, platform::Action* action,
                  const std::string& name, platform::Point at)
-    : CBitmapControl(owner, context) {
+    : BitmapControl(owner, context) {
     SetBounds(Rect::FromSize(at.X, at.Y, 0, 0));
     const std::string size = SizeSuffix();
     try {
@@ -125,3 +129,5 @@ void CButton::MouseUp(MouseEvent& e) {
     Parent().Repaint();
     e.Handled = true;
 }
+
+}  // namespace controls

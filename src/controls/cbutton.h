@@ -11,19 +11,21 @@
 #include "platform/control.h"
 #include "platform/form.h"
 
+namespace controls {
+
 // A push button drawn from four transparent looks of the button library: normal, hover,
 // pressed and disabled. A click runs the bound action. The game form's switch scanning
 // highlights it with HighlightOn/HighlightOff, which look exactly like the mouse hovering.
 //
 // Mouse messages count only while the parent form is the active one; a release that still
 // reaches the button after another form opened over it is ignored.
-class CButton : public CBitmapControl {
+class CButton : public BitmapControl {
   public:
     // Loads name + "_a", "_d", "_c" and "_na", each + SizeSuffix + "_W"/"_B" (in that order),
     // sizes the button to the hover look, places its top-left corner at `at` and draws it.
     // action may be null. Throws CBlad code 1 with ResourceMissingText when a look cannot be
     // loaded; nothing of the button is left then.
-    CButton(platform::Form& owner, const DrawContext& context, platform::Action* action,
+    CButton(platform::Form& owner, const media::DrawContext& context, platform::Action* action,
             const std::string& name, platform::Point at);
 
     // Draws the look of the current state (while visible) and reports the rectangle. Changing
@@ -38,20 +40,22 @@ class CButton : public CBitmapControl {
 
     bool Pressed() const { return pressed_; }
     platform::Action* BoundAction() const { return action_; }
-    const CTransBitmap& DisabledLook() const { return disabledLook_; }
-    const CTransBitmap& HoverLook() const { return hoverLook_; }
-    const CTransBitmap& NormalLook() const { return normalLook_; }
-    const CTransBitmap& PressedLook() const { return pressedLook_; }
+    const media::CTransBitmap& DisabledLook() const { return disabledLook_; }
+    const media::CTransBitmap& HoverLook() const { return hoverLook_; }
+    const media::CTransBitmap& NormalLook() const { return normalLook_; }
+    const media::CTransBitmap& PressedLook() const { return pressedLook_; }
 
   private:
     void Report() const;
     void MouseDown(platform::MouseEvent& e);
     void MouseUp(platform::MouseEvent& e);
 
-    CTransBitmap disabledLook_;
-    CTransBitmap hoverLook_;
-    CTransBitmap normalLook_;
-    CTransBitmap pressedLook_;
+    media::CTransBitmap disabledLook_;
+    media::CTransBitmap hoverLook_;
+    media::CTransBitmap normalLook_;
+    media::CTransBitmap pressedLook_;
     platform::Action* action_ = nullptr;
     bool pressed_ = false;
 };
+
+}  // namespace controls

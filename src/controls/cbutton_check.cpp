@@ -2,13 +2,17 @@
 
 #include "media/cblad.h"
 
+using namespace media;
+
+namespace controls {
+
 using platform::MouseEvent;
 using platform::Rect;
 
 CButtonCheck::CButtonCheck(platform::Form& owner, const DrawContext& context,
                            platform::Action* action, const std::string& name, platform::Point at,
                            Setup setup)
-    : CBitmapControl(owner, context), on_(setup.On), fourLooks_(setup.FourLooks) {
+    : BitmapControl(owner, context), on_(setup.On), fourLooks_(setup.FourLooks) {
     const bool enabled = setup.Enabled;
     SetBounds(Rect::FromSize(at.X, at.Y, 0, 0));
     SetEnabled(enabled);
@@ -98,3 +102,5 @@ void CButtonCheck::Click() {
         action_->Execute();
     }
 }
+
+}  // namespace controls

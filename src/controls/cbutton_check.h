@@ -10,6 +10,8 @@
 #include "platform/control.h"
 #include "platform/form.h"
 
+namespace controls {
+
 // A toggle drawn from transparent looks of the button library. A click only runs the bound
 // action; the action's handler decides the new state (Toggle, SetState). The owner repaints
 // itself whole, so no rectangles are reported.
@@ -17,7 +19,7 @@
 // Four-look mode has on and off looks for the enabled and the disabled state and follows
 // the enabled state. Two-look mode loads only the on and off looks of the enabled state the
 // toggle was created with and keeps showing those.
-class CButtonCheck : public CBitmapControl {
+class CButtonCheck : public BitmapControl {
   public:
     // Which looks the toggle has and how it starts.
     struct Setup {
@@ -31,7 +33,7 @@ class CButtonCheck : public CBitmapControl {
     // The toggle is sized to the enabled-on look, its top-left corner placed at `at`, and
     // drawn. action may be null. Throws CBlad code 1 with ResourceMissingText when a look
     // cannot be loaded; nothing of the toggle is left then.
-    CButtonCheck(platform::Form& owner, const DrawContext& context, platform::Action* action,
+    CButtonCheck(platform::Form& owner, const media::DrawContext& context, platform::Action* action,
                  const std::string& name, platform::Point at, Setup setup);
 
     // Inverts the state, redraws and returns the state before.
@@ -53,21 +55,23 @@ class CButtonCheck : public CBitmapControl {
 
     bool FourLooks() const { return fourLooks_; }
     platform::Action* BoundAction() const { return action_; }
-    const CTransBitmap& EnabledOnLook() const { return enabledOn_; }
-    const CTransBitmap& EnabledOffLook() const { return enabledOff_; }
+    const media::CTransBitmap& EnabledOnLook() const { return enabledOn_; }
+    const media::CTransBitmap& EnabledOffLook() const { return enabledOff_; }
     // Empty in two-look mode.
-    const CTransBitmap& DisabledOnLook() const { return disabledOn_; }
-    const CTransBitmap& DisabledOffLook() const { return disabledOff_; }
+    const media::CTransBitmap& DisabledOnLook() const { return disabledOn_; }
+    const media::CTransBitmap& DisabledOffLook() const { return disabledOff_; }
 
   private:
-    CTransBitmap& CurrentLook();
+    media::CTransBitmap& CurrentLook();
 
     bool on_ = false;
     bool fourLooks_ = false;
-    CTransBitmap enabledOn_;
-    CTransBitmap enabledOff_;
-    CTransBitmap disabledOn_;
-    CTransBitmap disabledOff_;
+    media::CTransBitmap enabledOn_;
+    media::CTransBitmap enabledOff_;
+    media::CTransBitmap disabledOn_;
+    media::CTransBitmap disabledOff_;
     platform::Bitmap* rendered_ = nullptr;
     platform::Action* action_ = nullptr;
 };
+
+}  // namespace controls

@@ -8,6 +8,11 @@
 #include "media/blend_masked.h"
 #include "media/cblad.h"
 
+using namespace media;
+using namespace catalog;
+
+namespace controls {
+
 using platform::MouseButton;
 using platform::MouseEvent;
 using platform::Rect;
@@ -31,7 +36,7 @@ constexpr double ReadoutGap = 4.0;
 
 CTrackBar::CTrackBar(platform::Form& owner, const DrawContext& context, platform::Action* action,
                      const std::string& name, platform::Point at, const Track& track)
-    : CBitmapControl(owner, context),
+    : BitmapControl(owner, context),
       action_(action),
       showHint_(true),
       unitText_(track.UnitText),
@@ -231,3 +236,5 @@ void CTrackBar::EraseReadout() {
         readoutPlace_ = {};
     }
 }
+
+}  // namespace controls

@@ -11,6 +11,8 @@
 #include "platform/control.h"
 #include "platform/form.h"
 
+namespace controls {
+
 // A horizontal slider drawn from transparent looks of the button library: a track and a
 // knob, each in an enabled and a disabled look. Its value is a whole percentage 0...100 of
 // the track; step turns it into the quantity the tooltip shows (and the owner stores).
@@ -19,7 +21,7 @@
 //
 // Coordinates: the knob's centre is at (track start + knob position, knob centre line) in
 // the control's own pixels; the knob position runs 0 ... travel (= length).
-class CTrackBar : public CBitmapControl {
+class CTrackBar : public BitmapControl {
   public:
     // The track's measures, in the control's own pixels, and the value's scale.
     struct Track {
@@ -37,7 +39,7 @@ class CTrackBar : public CBitmapControl {
     // library lacks a picture, code 10 for a length below 1 (no position can be set on such
     // a track), code 1 with ResourceMissingText for any other failure; nothing of the slider
     // is left then.
-    CTrackBar(platform::Form& owner, const DrawContext& context, platform::Action* action,
+    CTrackBar(platform::Form& owner, const media::DrawContext& context, platform::Action* action,
               const std::string& name, platform::Point at, const Track& track);
 
     // truncate(knob position / length x 100), rounded to single precision before truncating.
@@ -96,10 +98,10 @@ class CTrackBar : public CBitmapControl {
     void EraseReadout();
     int32_t LowestPosition() const;
 
-    CTransBitmap trackLook_;
-    CTransBitmap knobLook_;
-    CTransBitmap disabledTrackLook_;
-    CTransBitmap disabledKnobLook_;
+    media::CTransBitmap trackLook_;
+    media::CTransBitmap knobLook_;
+    media::CTransBitmap disabledTrackLook_;
+    media::CTransBitmap disabledKnobLook_;
     platform::Action* action_ = nullptr;
     int32_t knobPosition_ = 0;
     int32_t travel_ = 0;
@@ -119,3 +121,5 @@ class CTrackBar : public CBitmapControl {
     int32_t knobCentreLine_ = 0;
     float step_ = 0.0f;
 };
+
+}  // namespace controls

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace controls {
+
 using platform::MouseButton;
 using platform::MouseEvent;
 using platform::Rect;
@@ -115,3 +117,5 @@ void VerticalScrollBar::Paint(platform::FormCanvas& canvas) {
     canvas.FillRect(thumb, kThumbEdge);
     canvas.FillRect({thumb.Left + 1, thumb.Top + 1, thumb.Right - 1, thumb.Bottom - 1}, kThumb);
 }
+
+}  // namespace controls

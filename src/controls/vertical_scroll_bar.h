@@ -6,6 +6,8 @@
 #include "platform/form.h"
 #include "platform/geometry.h"
 
+namespace controls {
+
 // A plain vertical scroll bar painted on its form: a track and a thumb whose length shows
 // the page size. Like a standard scroll bar with a page, the thumb's top reaches positions
 // Min ... Max - PageSize + 1. Dragging the thumb scrolls continuously; a press on the track
@@ -52,3 +54,5 @@ class VerticalScrollBar : public platform::Control {
     bool dragging_ = false;
     int grab_ = 0;  // from the thumb's top to the pointer
 };
+
+}  // namespace controls

@@ -7,6 +7,10 @@
 #include "media/cslowo.h"
 #include "media/random.h"
 
+using namespace media;
+
+namespace game {
+
 namespace {
 
 std::int32_t SelectedSum(int soundGroups, std::int32_t l, std::int32_t r, std::int32_t j) {
@@ -105,3 +109,5 @@ std::int32_t DrawGroupTarget(const CGrupa& group, int level, std::uint32_t mask)
         }
     }
 }
+
+}  // namespace game

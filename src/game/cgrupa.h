@@ -4,6 +4,10 @@
 #include <span>
 #include <vector>
 
+namespace game {
+
+// The Polish names in this file are explained in docs/glossary.md.
+
 // One themed word group. Both lists hold word numbers in three consecutive sections, the
 // words practising "l", then "r", then "j". Which section an entry stands in belongs to the
 // table, not to the word: a few entries carry words of another sound or of none.
@@ -59,3 +63,5 @@ std::int32_t DrawWord(const CGrupa& group, std::uint32_t mask, std::uint32_t sec
 // when no entry could ever be drawn. Level III: DrawWord. Other levels have no target:
 // std::invalid_argument.
 std::int32_t DrawGroupTarget(const CGrupa& group, int level, std::uint32_t mask);
+
+}  // namespace game

@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <vector>
 
+namespace game {
+
+// The Polish names in this file are explained in docs/glossary.md.
+
 // Two words that belong together ("szyja" and "jezyk"), for the associated-pairs exercise.
 struct CPara {
     std::int32_t Reserved = 0;  // never set by the table and read by nobody; kept zero
@@ -17,3 +21,5 @@ using PairSet = std::vector<CPara>;
 // PairSets[level bit][set][pair]: 9 entries indexed by the level bit 1, 2, 4, 8; entries that
 // are no level stay empty.
 using PairSetTable = std::vector<std::vector<PairSet>>;
+
+}  // namespace game

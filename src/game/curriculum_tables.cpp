@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <vector>
 
+namespace game {
+
 namespace {
 
 struct Sections {
@@ -240,3 +242,5 @@ PairSetTable BuildPairSets() {
     });
     return table;
 }
+
+}  // namespace game

@@ -5,6 +5,8 @@
 #include "game/cgrupa.h"
 #include "game/cpara.h"
 
+namespace game {
+
 // The hand-made curriculum: themed word groups and sets of associated word pairs. Entries are
 // word numbers of the word database and are right only with its fixed order.
 
@@ -17,3 +19,5 @@ WordGroupTable BuildWordGroups();
 // Nine entries indexed by the level bit: 2, 4 and 8 hold 21, 24 and 23 sets, 1 exists with
 // none, the others stay empty. SetNo of every pair is the number of its set.
 PairSetTable BuildPairSets();
+
+}  // namespace game

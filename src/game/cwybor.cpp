@@ -8,6 +8,8 @@
 #include "game/cgrupa.h"
 #include "platform/settings_store.h"
 
+namespace game {
+
 namespace {
 
 constexpr std::string_view NameIlosc = "ilosc";
@@ -117,3 +119,5 @@ bool CWybor::Store(platform::SettingsStore& store) const {
         return false;
     }
 }
+
+}  // namespace game

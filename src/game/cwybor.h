@@ -6,6 +6,10 @@ namespace platform {
 class SettingsStore;
 }
 
+namespace game {
+
+// The Polish names in this file are explained in docs/glossary.md.
+
 // Values of CWybor::ilosc.
 inline constexpr std::int16_t QuantityFew = 1;     // 5 exercises
 inline constexpr std::int16_t QuantityMedium = 2;  // 10 exercises
@@ -52,3 +56,5 @@ class CWybor {
 
     friend bool operator==(const CWybor&, const CWybor&) = default;
 };
+
+}  // namespace game

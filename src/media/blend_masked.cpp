@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace media {
+
 using platform::Bitmap;
 using platform::PixelFormat;
 
@@ -128,3 +130,5 @@ void BlendMasked(Bitmap& dest, int destX, int destY, const Bitmap& colour, const
             colour.Pixel(px0, py0 + r), mask.Pixel(px0, py0 + r), n, opacity);
     }
 }
+
+}  // namespace media

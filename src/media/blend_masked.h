@@ -6,6 +6,8 @@
 #include "platform/bitmap.h"
 #include "platform/geometry.h"
 
+namespace media {
+
 // The per-pixel blend of a picture over a background through an opacity mask, shared by
 // CTransBitmap::Compose and BlendMasked. Integer arithmetic only: one multiply and one
 // shift per channel, and no arithmetic at all for fully clear or fully opaque pixels.
@@ -56,3 +58,5 @@ BlendRowFn PickBlendRow(int destBpp, int backgroundBpp, int colourBpp, int maskB
 void BlendMasked(platform::Bitmap& dest, int destX, int destY, const platform::Bitmap& colour,
                  const platform::Bitmap& mask, const platform::Rect& clip,
                  const platform::Bitmap& background, int bgX, int bgY, int opacity);
+
+}  // namespace media

@@ -7,6 +7,10 @@
 #include "media/data_paths.h"
 #include "platform/message_box.h"
 
+using namespace catalog;
+
+namespace media {
+
 namespace {
 
 constexpr const char* kCaption = "Błąd";
@@ -73,3 +77,5 @@ void ReportResourceProblem(const std::string& path, const std::string& reason) n
         // Nothing more to say when standard error itself fails.
     }
 }
+
+}  // namespace media

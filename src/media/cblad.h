@@ -5,6 +5,10 @@
 #include <functional>
 #include <string>
 
+namespace media {
+
+// The Polish names in this file are explained in docs/glossary.md.
+
 // The program's own error: a code callers branch on and a Polish text for the user.
 class CBlad : public std::exception {
   public:
@@ -62,3 +66,5 @@ decltype(auto) ReportingResourceErrors(Build&& build) {
         throw CBlad::ResourceMissing();
     }
 }
+
+}  // namespace media

@@ -2,6 +2,8 @@
 
 #include "media/data_paths.h"
 
+namespace media {
+
 CMid::CMid() : CMid(SystemMidiDevice()) {}
 
 CMid::CMid(MidiDevice& device) : device_(device) {}
@@ -72,3 +74,5 @@ bool CMid::Close() {
     opened_ = false;
     return true;
 }
+
+}  // namespace media

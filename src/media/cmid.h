@@ -5,6 +5,10 @@
 
 #include "media/midi_device.h"
 
+namespace media {
+
+// The Polish names in this file are explained in docs/glossary.md.
+
 // The main menu's tune, a standard MIDI file despite its extension.
 inline constexpr std::string_view MenuTuneFile = "Data\\Res\\Snd\\Men\\s.snd";
 
@@ -40,3 +44,5 @@ class CMid {
     bool opened_ = false;
     bool playing_ = false;
 };
+
+}  // namespace media

@@ -3,6 +3,10 @@
 #include <stdexcept>
 #include <utility>
 
+using namespace catalog;
+
+namespace media {
+
 std::string WordSoundPath(std::string_view key) {
     std::string path(WordSoundFolder);
     path += key;
@@ -104,3 +108,5 @@ const CSlowo& WordAt(int index) {
     }
     return WordDatabase()[static_cast<std::size_t>(index)];
 }
+
+}  // namespace media

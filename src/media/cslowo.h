@@ -8,6 +8,10 @@
 
 #include "catalog/word_table.h"
 
+namespace media {
+
+// The Polish names in this file are explained in docs/glossary.md.
+
 // Bits of a word's flag word. Exactly one position bit is set, and one sound-group bit in
 // every word but two (those carry FlagNoGroup, which no filter tests).
 inline constexpr std::uint32_t FlagJ = 0x1;
@@ -83,7 +87,9 @@ class CSlowo {
 
 // The process-wide database, built from WordTable() on first use (thread-safe) and read-only
 // afterwards.
-const std::array<CSlowo, WordCount>& WordDatabase();
+const std::array<CSlowo, catalog::WordCount>& WordDatabase();
 
 // Word number index; std::out_of_range outside 0 ... WordCount - 1.
 const CSlowo& WordAt(int index);
+
+}  // namespace media

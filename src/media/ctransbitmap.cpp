@@ -9,6 +9,8 @@
 #include "media/blend_masked.h"
 #include "media/load_correct_bitmap.h"
 
+namespace media {
+
 using platform::Bitmap;
 using platform::PixelFormat;
 
@@ -213,3 +215,5 @@ void CTransBitmap::Draw(Bitmap& canvas, int x, int y, int opacity) {
     }
     result_.reset();
 }
+
+}  // namespace media

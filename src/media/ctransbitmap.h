@@ -7,6 +7,10 @@
 
 #include "platform/bitmap.h"
 
+namespace media {
+
+// The Polish names in this file are explained in docs/glossary.md.
+
 // A picture error of CTransBitmap: an 8-bit code and, when known, the file it concerns.
 class ETransBitmap : public std::exception {
   public:
@@ -74,3 +78,5 @@ class CTransBitmap {
     std::unique_ptr<platform::Bitmap> colour_;
     std::unique_ptr<platform::Bitmap> mask_;
 };
+
+}  // namespace media

@@ -7,6 +7,10 @@
 #include "catalog/screen_geometry.h"
 #include "platform/install_dirs.h"
 
+using namespace catalog;
+
+namespace media {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -138,3 +142,5 @@ void NoteResourceRequest(const fs::path& fullPath) {
     }
     requests.Observer(relative.generic_string());
 }
+
+}  // namespace media

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace media {
+
 // Shown whenever a picture or library picture cannot be loaded.
 inline constexpr std::string_view ResourceMissingText = "Brak Zasobów\nPrzeinstaluj Vimbaro";
 
@@ -45,3 +47,5 @@ void SetResourceRequestObserver(std::function<void(const std::string& relativePa
 
 // Reports fullPath to the observer when there is one and the path lies under DataRoot().
 void NoteResourceRequest(const std::filesystem::path& fullPath);
+
+}  // namespace media

@@ -4,6 +4,8 @@
 #include "platform/bitmap.h"
 #include "platform/geometry.h"
 
+namespace media {
+
 // Where a piece of the game draws: the game form's bitmaps and the callback that queues every
 // changed rectangle. Frame is what the player sees; Scene holds the background and everything
 // at rest, so a passing picture can be taken away again; Background is the clean background,
@@ -30,3 +32,5 @@ struct DrawContext {
     // Copies Scene's r into Frame: takes away what was drawn over the scene there.
     void ShowScene(const platform::Rect& r) const { Frame.CopyRect(r, Scene, r); }
 };
+
+}  // namespace media

@@ -4,6 +4,8 @@
 #include "media/data_paths.h"
 #include "platform/image_codec.h"
 
+namespace media {
+
 namespace {
 
 constexpr size_t kBitCountOffset = 28;
@@ -75,3 +77,5 @@ platform::Bitmap LoadJpegPicture(const std::string& path) {
     return NamingFailures(path,
                           [&] { return platform::DecodeJpeg(platform::ReadWholeFile(path)); });
 }
+
+}  // namespace media

@@ -7,6 +7,8 @@
 #include "platform/bitmap.h"
 #include "platform/file_read.h"
 
+namespace media {
+
 // A picture file that cannot be opened or read (missing, a directory, an I/O error).
 using platform::FileReadError;
 
@@ -29,3 +31,5 @@ void LoadCorrectBitmap(platform::Bitmap& bitmap, const std::string& path);
 // Reads a JPEG picture file (.xji) into a Bgr24 bitmap of the same size.
 // Throws FileReadError or platform::ImageDecodeError.
 platform::Bitmap LoadJpegPicture(const std::string& path);
+
+}  // namespace media

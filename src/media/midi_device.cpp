@@ -3,6 +3,8 @@
 #include "media/data_paths.h"
 #include "platform/sound.h"
 
+namespace media {
+
 namespace {
 
 class SystemSequencer final : public MidiDevice {
@@ -23,3 +25,5 @@ MidiDevice& SystemMidiDevice() {
     static SystemSequencer sequencer;
     return sequencer;
 }
+
+}  // namespace media

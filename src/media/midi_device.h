@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace media {
+
 // The MIDI sequencer the menu music talks to: one open tune at a time. Every command
 // reports whether it succeeded; a failure is never shown to the user.
 class MidiDevice {
@@ -18,3 +20,5 @@ class MidiDevice {
 
 // The system's sequencer: the platform sound player's MIDI tune.
 MidiDevice& SystemMidiDevice();
+
+}  // namespace media

@@ -6,6 +6,8 @@
 #include "media/data_paths.h"
 #include "media/load_correct_bitmap.h"
 
+namespace media {
+
 std::filesystem::path LibraryFolder(Library library) {
     const char* folder = "GFX";
     switch (library) {
@@ -72,3 +74,5 @@ platform::Bitmap LoadLibraryPicture(Library library, const std::string& name) {
     }
     return picture;
 }
+
+}  // namespace media

@@ -5,6 +5,8 @@
 
 #include "platform/bitmap.h"
 
+namespace media {
+
 // The three picture libraries hand out interface bitmaps by name. Each is a folder of BMP
 // files under the data root, one file per name:
 //
@@ -38,3 +40,5 @@ bool OtworzPowBMP(const std::string& name, platform::Bitmap& out);
 // with ResourceMissingText, or code 100 "Brak Bitmapy w dll" for the button library (the
 // button or form that asked turns that into code 1).
 platform::Bitmap LoadLibraryPicture(Library library, const std::string& name);
+
+}  // namespace media

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <utility>
 
+namespace media {
+
 namespace {
 
 // The Mersenne twister is fully specified by the standard, so a seed gives the same series
@@ -70,3 +72,5 @@ std::size_t ScopedRandomScript::Remaining() const {
     std::lock_guard lock(s.Lock);
     return s.Script.size() - s.ScriptPos;
 }
+
+}  // namespace media

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace media {
+
 // The program's one pseudo-random generator. Every draw of the game goes through it, so a
 // test that seeds it sees the same series of draws on every run and every machine.
 
@@ -24,3 +26,5 @@ class ScopedRandomScript {
     // Scripted values not handed out yet.
     std::size_t Remaining() const;
 };
+
+}  // namespace media

@@ -3,6 +3,8 @@
 #include "media/data_paths.h"
 #include "platform/sound.h"
 
+namespace media {
+
 namespace {
 
 bool PlayRecording(const std::string& path, bool synchronous) {
@@ -33,3 +35,5 @@ bool PlayFeedbackFile(bool praise, int n) {
     return PlayRecording(
         std::string("Data\\Res\\Snd\\") + (praise ? "g" : "b") + std::to_string(n) + ".snd", false);
 }
+
+}  // namespace media

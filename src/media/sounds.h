@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace media {
+
 // The game's recordings. Each takes a path of the program ("Data\\Res\\Snd\\..."), returns
 // false without a sound when the file is missing, and otherwise plays it and returns true,
 // even when the player drops it because another recording is still playing.
@@ -17,3 +19,5 @@ bool PlayLetter(const std::string& name);
 
 // Plays praise number n ("g<n>.snd") or remark number n ("b<n>.snd") in the background.
 bool PlayFeedbackFile(bool praise, int n);
+
+}  // namespace media

@@ -5,6 +5,8 @@
 #include "media/cblad.h"
 #include "media/data_paths.h"
 
+using namespace media;
+
 namespace pieces {
 
 using platform::Bitmap;

@@ -20,7 +20,7 @@ class CGraf : public PictureControl {
   public:
     // The context's background may be missing; only PaintIntoBackground and Unhighlight use
     // it.
-    CGraf(platform::Form& owner, const DrawContext& context);
+    CGraf(platform::Form& owner, const media::DrawContext& context);
     ~CGraf() override;
 
     // Loads the pair folder + name + SizeSuffix + "_B.xbi" / "_W.xbi", sizes the control to
@@ -48,7 +48,7 @@ class CGraf : public PictureControl {
 
     const platform::Rect& PictureRectOnScreen() const { return rect_; }
     const platform::Rect& PictureRect() const { return pictureRect_; }
-    const CTransBitmap& Picture() const { return picture_; }
+    const media::CTransBitmap& Picture() const { return picture_; }
     bool Highlighted() const { return highlighted_; }
 
   private:
@@ -57,8 +57,8 @@ class CGraf : public PictureControl {
     platform::Rect HighlightRect() const;
 
     SelectionFrames::User frameUser_;
-    CTransBitmap picture_;
-    DrawContext context_;
+    media::CTransBitmap picture_;
+    media::DrawContext context_;
     platform::Rect rect_;
     platform::Rect pictureRect_;
     bool highlighted_ = false;

@@ -7,6 +7,8 @@
 #include "media/load_correct_bitmap.h"
 #include "media/sounds.h"
 
+using namespace media;
+
 namespace pieces {
 
 SelectionFrames& CKarta::SharedFrames() {

@@ -21,8 +21,8 @@ class CKarta : public PictureTile {
     // Loads the picture and places its top-left corner at position; does not paint. Throws
     // CBlad code 1 with ResourceMissingText when the picture or a frame picture is missing,
     // having freed whatever it made.
-    CKarta(platform::Form& owner, const DrawContext& context, platform::Point position,
-           std::string folder, CSlowo word, bool selectable, uint8_t extra, int32_t tag);
+    CKarta(platform::Form& owner, const media::DrawContext& context, platform::Point position,
+           std::string folder, media::CSlowo word, bool selectable, uint8_t extra, int32_t tag);
     ~CKarta() override;
 
     // The enlarged picture with the word's recording; blocks for the recording and 400 ms.
@@ -34,7 +34,7 @@ class CKarta : public PictureTile {
     static void LoadFrames(int which);
     static const SelectionFrames& Frames() { return SharedFrames(); }
 
-    const CSlowo& Word() const { return word_; }
+    const media::CSlowo& Word() const { return word_; }
     const std::string& Folder() const { return folder_; }
     const platform::Rect& CardRect() const { return ObjectRect(); }
     int32_t Tag() const { return tag_; }
@@ -47,7 +47,7 @@ class CKarta : public PictureTile {
     uint8_t extra_;
     int32_t tag_;
     std::string folder_;
-    CSlowo word_;
+    media::CSlowo word_;
 };
 
 }  // namespace pieces

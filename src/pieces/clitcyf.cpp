@@ -9,6 +9,9 @@
 #include "media/random.h"
 #include "media/sounds.h"
 
+using namespace media;
+using namespace catalog;
+
 namespace pieces {
 
 SelectionFrames& CLitCyf::SharedFrames() {

@@ -21,7 +21,7 @@ class CLitCyf : public PictureTile {
     // Fetches the picture and places its top-left corner at position; does not paint. Throws
     // CBlad code 1 with ResourceMissingText when the library lacks the picture or a frame,
     // having freed whatever it made.
-    CLitCyf(platform::Form& owner, const DrawContext& context, platform::Point position,
+    CLitCyf(platform::Form& owner, const media::DrawContext& context, platform::Point position,
             std::string name, bool selectable, int32_t number, uint8_t extra);
     ~CLitCyf() override;
 

@@ -9,6 +9,8 @@
 #include "media/load_correct_bitmap.h"
 #include "pieces/csynch_loop.h"
 
+using namespace media;
+
 namespace pieces {
 
 using platform::Bitmap;

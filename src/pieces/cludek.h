@@ -33,7 +33,7 @@ class CLudek {
     // frame of a turn; the context's callback (may be empty) receives every changed
     // rectangle. Nothing is drawn yet; the figure faces down.
     // Throws CBlad code 1 (ResourceMissingText) when a picture cannot be read.
-    CLudek(platform::Form* owner, const DrawContext& context, platform::Point position,
+    CLudek(platform::Form* owner, const media::DrawContext& context, platform::Point position,
            std::string name);
     CLudek(const CLudek&) = delete;
     CLudek& operator=(const CLudek&) = delete;
@@ -68,8 +68,8 @@ class CLudek {
     void MoveTo(platform::Point position);
     // The index of the frame shown, 0...15.
     uint8_t Direction() const { return direction_; }
-    const CTransBitmap& CurrentFrame() const { return *current_; }
-    const CTransBitmap& Frame(int n) const { return frames_.at(static_cast<size_t>(n)); }
+    const media::CTransBitmap& CurrentFrame() const { return *current_; }
+    const media::CTransBitmap& Frame(int n) const { return frames_.at(static_cast<size_t>(n)); }
     const platform::Bitmap& CollisionMap() const { return collisionMap_; }
     int32_t Width() const { return width_; }
     int32_t Height() const { return height_; }
@@ -78,7 +78,7 @@ class CLudek {
     const std::string& Name() const { return name_; }
     // Where the figure was put at construction.
     platform::Point StartPosition() const { return start_; }
-    const DrawContext& Context() const { return context_; }
+    const media::DrawContext& Context() const { return context_; }
 
   private:
     void Load();
@@ -88,10 +88,10 @@ class CLudek {
     bool CountsAt(int64_t x, int64_t y) const;
 
     platform::Form* owner_;
-    std::array<CTransBitmap, kFrameCount> frames_;
-    const CTransBitmap* current_ = nullptr;
+    std::array<media::CTransBitmap, kFrameCount> frames_;
+    const media::CTransBitmap* current_ = nullptr;
     platform::Bitmap collisionMap_;
-    DrawContext context_;
+    media::DrawContext context_;
     std::string name_;
     platform::Point start_;
     int32_t width_ = 0;

@@ -8,6 +8,9 @@
 #include "media/load_correct_bitmap.h"
 #include "media/picture_library.h"
 
+using namespace media;
+using namespace catalog;
+
 namespace pieces {
 
 using platform::Bitmap;

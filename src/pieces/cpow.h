@@ -20,7 +20,8 @@ class CPow : public PictureControl {
   public:
     // redrawVehicle draws the game's vehicle again after the view has gone (the view may
     // have covered it); it may be empty. The context's background is not used.
-    CPow(platform::Form& owner, const DrawContext& context, std::function<void()> redrawVehicle);
+    CPow(platform::Form& owner, const media::DrawContext& context,
+         std::function<void()> redrawVehicle);
     ~CPow() override;
 
     // The view of form, or nullptr when the form has none. Cards and tiles find it this way.
@@ -49,7 +50,7 @@ class CPow : public PictureControl {
     void LoadAndShow(const std::string& name);
 
     std::unique_ptr<platform::Bitmap> picture_;
-    DrawContext context_;
+    media::DrawContext context_;
     std::function<void()> redrawVehicle_;
     platform::Rect sourceRect_;
     platform::Rect viewRect_;

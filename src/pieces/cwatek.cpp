@@ -7,6 +7,8 @@
 #include "media/cblad.h"
 #include "platform/form.h"
 
+using namespace media;
+
 namespace pieces {
 
 using platform::Bitmap;

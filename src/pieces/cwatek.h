@@ -29,9 +29,9 @@ class CWatek : public platform::Thread {
     // A failure while fading ends the fade early: it is written to standard error and kept in
     // Error(), the exact picture is put in place and the object is still made visible, so a
     // card never stays hidden because its fade went wrong.
-    CWatek(const DrawContext& context, platform::Control* object, const platform::Bitmap& picture,
-           const platform::Rect& sourceRect, platform::Point destination,
-           bool createSuspended = false);
+    CWatek(const media::DrawContext& context, platform::Control* object,
+           const platform::Bitmap& picture, const platform::Rect& sourceRect,
+           platform::Point destination, bool createSuspended = false);
     ~CWatek() override;
 
     // What stopped the fade early; empty when nothing went wrong. Read it after WaitFor.
@@ -49,7 +49,7 @@ class CWatek : public platform::Thread {
     // Runs fn on the GUI thread; a failure there is only reported, as the fade is ending.
     void SynchronizeReporting(const std::function<void()>& fn) noexcept;
 
-    DrawContext context_;
+    media::DrawContext context_;
     const platform::Bitmap& sourceCanvas_;
     platform::Control* object_;
     platform::Rect sourceRect_;

@@ -5,6 +5,8 @@
 #include "pieces/cpow.h"
 #include "platform/clock.h"
 
+using namespace media;
+
 namespace pieces {
 
 using platform::Bitmap;

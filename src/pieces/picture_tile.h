@@ -43,7 +43,7 @@ class PictureTile : public PictureControl {
     platform::Rect MoveTo(platform::Point position);
     // Starts the fade-in of this object into the frame bitmap; the caller owns the thread and ends
     // it before this object goes. The object is made visible at the end of the fade.
-    std::unique_ptr<CWatek> StartAnimation(AddDirtyRectFn invalidate);
+    std::unique_ptr<CWatek> StartAnimation(media::AddDirtyRectFn invalidate);
     // Shows the enlarged picture on the parent form's CPow while the object's recording
     // plays, then 400 ms more, and removes it. Blocks the caller all that time.
     virtual void Zoom() = 0;
@@ -66,7 +66,7 @@ class PictureTile : public PictureControl {
 
   protected:
     // Counts the object in frames (loading the five frames for the first one).
-    PictureTile(platform::Form& owner, const DrawContext& context, SelectionFrames& frames,
+    PictureTile(platform::Form& owner, const media::DrawContext& context, SelectionFrames& frames,
                 bool selectable);
 
     // Takes over the picture and places the object's top-left corner at position.
@@ -85,7 +85,7 @@ class PictureTile : public PictureControl {
     int16_t frameStyle_ = SelectionFrames::None;
     bool selectable_;
     platform::Bitmap picture_;
-    DrawContext context_;
+    media::DrawContext context_;
     platform::Rect rect_;
     platform::Rect pictureRect_;
     platform::Rect frameRect_;

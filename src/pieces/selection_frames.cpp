@@ -8,6 +8,9 @@
 #include "media/data_paths.h"
 #include "media/picture_library.h"
 
+using namespace media;
+using namespace catalog;
+
 namespace pieces {
 
 namespace {

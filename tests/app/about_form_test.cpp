@@ -13,6 +13,10 @@
 #include "media/cblad.h"
 #include "media/data_paths.h"
 
+using namespace catalog;
+using namespace media;
+using namespace app;
+
 using platform::Bitmap;
 using platform::Color;
 using platform::Form;

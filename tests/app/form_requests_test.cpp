@@ -23,6 +23,11 @@
 #include "platform/sound.h"
 #include "platform/sound_fixtures.h"
 
+using namespace catalog;
+using namespace media;
+using namespace game;
+using namespace app;
+
 using namespace platform;
 using namespace std::string_literals;
 

@@ -13,6 +13,10 @@
 #include "media/data_paths.h"
 #include "platform/message_log.h"
 
+using namespace catalog;
+using namespace media;
+using namespace app;
+
 using platform::Color;
 using platform::Form;
 using platform::Key;

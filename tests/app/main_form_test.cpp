@@ -23,6 +23,11 @@
 #include "platform/timer.h"
 #include "scoped_env.h"
 
+using namespace catalog;
+using namespace media;
+using namespace game;
+using namespace app;
+
 using namespace platform;
 using namespace menu_fixture;
 

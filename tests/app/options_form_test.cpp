@@ -17,6 +17,12 @@
 #include "media/data_paths.h"
 #include "platform/timer.h"
 
+using namespace catalog;
+using namespace media;
+using namespace controls;
+using namespace game;
+using namespace app;
+
 using platform::Color;
 using platform::Control;
 using platform::Key;

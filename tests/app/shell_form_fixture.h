@@ -20,7 +20,7 @@ class ShellFormTest : public ControlTest {
     static constexpr int kExitHeight = 40;
 
     explicit ShellFormTest(platform::Point screen) : ControlTest(screen) {
-        const std::string s = SizeSuffix();
+        const std::string s = media::SizeSuffix();
         for (const std::string name : {"exit", "powrot"}) {
             WriteLook(name + "_d" + s, kExitWidth, kExitHeight, kExitNormal);
             WriteLook(name + "_a" + s, kExitWidth, kExitHeight, kExitHover);

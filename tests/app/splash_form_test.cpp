@@ -13,6 +13,9 @@
 #include "platform/headless_app.h"
 #include "platform/image_codec.h"
 
+using namespace media;
+using namespace app;
+
 using platform::Bitmap;
 using platform::Color;
 using platform::Point;

@@ -21,6 +21,10 @@
 #include "platform/message_log.h"
 #include "platform/sound.h"
 
+using namespace catalog;
+using namespace media;
+using namespace app;
+
 using namespace platform;
 
 namespace {

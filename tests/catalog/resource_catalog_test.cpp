@@ -13,6 +13,9 @@
 #include "catalog/word_table.h"
 #include "media/cslowo.h"
 
+using namespace catalog;
+using namespace media;
+
 namespace {
 
 std::vector<const ResourceEntry*> InGroup(ResourceGroup group) {

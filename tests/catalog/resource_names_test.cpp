@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+using namespace catalog;
+
 namespace {
 
 struct NameCase {

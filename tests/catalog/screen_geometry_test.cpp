@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace catalog;
+
 using platform::Rect;
 
 TEST(ScreenMode, FollowsTheSizeTable) {

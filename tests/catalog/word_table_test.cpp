@@ -12,6 +12,9 @@
 
 #include "media/cslowo.h"
 
+using namespace catalog;
+using namespace media;
+
 namespace {
 
 struct TellingRow {

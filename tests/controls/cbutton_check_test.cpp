@@ -9,6 +9,9 @@
 #include "media/cblad.h"
 #include "platform/action.h"
 
+using namespace media;
+using namespace controls;
+
 using platform::Bitmap;
 using platform::Color;
 using platform::Rect;

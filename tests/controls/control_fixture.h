@@ -66,7 +66,7 @@ template <class Make>
 std::pair<int16_t, std::string> CBladFrom(Make&& make) {
     try {
         make();
-    } catch (const CBlad& e) {
+    } catch (const media::CBlad& e) {
         return {e.Code(), e.Text()};
     } catch (...) {
         return {-1, "another error"};

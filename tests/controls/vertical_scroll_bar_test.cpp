@@ -8,6 +8,8 @@
 #include "platform/headless_app.h"
 #include "platform/input.h"
 
+using namespace controls;
+
 using platform::InputEvent;
 using platform::MouseButton;
 using platform::Rect;

@@ -12,6 +12,10 @@
 #include "media/cslowo.h"
 #include "media/random.h"
 
+using namespace catalog;
+using namespace media;
+using namespace game;
+
 namespace {
 
 using Words = std::vector<std::int32_t>;

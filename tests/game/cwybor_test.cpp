@@ -14,11 +14,16 @@
 #include "media/scoped_temp_dir.h"
 #include "platform/settings_store.h"
 
-// Failure messages show the five fields instead of the record's bytes.
+using namespace game;
+
+// Failure messages show the five fields instead of the record's bytes (found beside the
+// record's own namespace).
+namespace game {
 static void PrintTo(const CWybor& w, std::ostream* os) {
     *os << "{ilosc " << w.ilosc << ", poziom " << w.poziom << ", gloski " << w.gloski << ", scan "
         << int{w.scan} << ", scanTime " << w.scanTime << "}";
 }
+}  // namespace game
 
 namespace fs = std::filesystem;
 using platform::SettingsStore;

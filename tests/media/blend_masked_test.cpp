@@ -4,6 +4,8 @@
 
 #include <climits>
 
+using namespace media;
+
 using platform::Bitmap;
 using platform::Color;
 using platform::PixelFormat;

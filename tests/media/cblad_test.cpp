@@ -9,6 +9,8 @@
 #include "media/scoped_temp_dir.h"
 #include "platform/message_log.h"
 
+using namespace media;
+
 using platform::MessageLog;
 
 namespace {

@@ -13,6 +13,8 @@
 #include "platform/sound.h"
 #include "platform/sound_fixtures.h"
 
+using namespace media;
+
 namespace {
 
 // A sequencer that writes down every command and fails the ones it is told to.

@@ -8,6 +8,8 @@
 #include "media/scoped_temp_dir.h"
 #include "platform/image_codec.h"
 
+using namespace media;
+
 using platform::Bitmap;
 using platform::Color;
 using platform::PixelFormat;

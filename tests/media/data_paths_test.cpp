@@ -9,6 +9,8 @@
 #include "media/scoped_temp_dir.h"
 #include "platform/install_dirs.h"
 
+using namespace media;
+
 namespace fs = std::filesystem;
 
 namespace {

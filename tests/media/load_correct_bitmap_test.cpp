@@ -14,6 +14,8 @@
 #include "platform/bmp_builder.h"
 #include "platform/image_codec.h"
 
+using namespace media;
+
 using platform::Bitmap;
 using platform::Color;
 using platform::ImageDecodeError;

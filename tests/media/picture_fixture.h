@@ -67,9 +67,9 @@ inline bool Near(platform::Color a, platform::Color b, int tolerance = 6) {
 class PictureTest : public ::testing::Test {
   protected:
     explicit PictureTest(platform::Point screen = {1280, 1024})
-        : h_(screen), savedGeometry_(Geometry()), form_(screen) {
-        SetScreenGeometry(SelectScreenMode(screen.X, screen.Y));
-        SetDataRootForTesting(dir_.Path());
+        : h_(screen), savedGeometry_(catalog::Geometry()), form_(screen) {
+        catalog::SetScreenGeometry(catalog::SelectScreenMode(screen.X, screen.Y));
+        media::SetDataRootForTesting(dir_.Path());
         platform::Sound::UseSilentDriverForTesting();
         platform::Sound::StartRecording();
         platform::MessageLog::Capture();
@@ -86,16 +86,16 @@ class PictureTest : public ::testing::Test {
         platform::MessageLog::StopCapture();
         platform::Sound::StopRecording();
         platform::Sound::UseSilentDriverForTesting();
-        SetDataRootForTesting({});
-        SetScreenGeometry(savedGeometry_);
+        media::SetDataRootForTesting({});
+        catalog::SetScreenGeometry(savedGeometry_);
     }
 
     // The invalidation callback the objects get; it records what they queue.
-    AddDirtyRectFn Recorder() {
+    media::AddDirtyRectFn Recorder() {
         return [this](const platform::Rect& r) { dirty_.push_back(r); };
     }
     // The drawing context the objects get: the form's three bitmaps and the recorder.
-    DrawContext Context() {
+    media::DrawContext Context() {
         return {form_.FrameBitmap, form_.SceneBitmap, &form_.BackgroundBitmap, Recorder()};
     }
 
@@ -122,7 +122,7 @@ class PictureTest : public ::testing::Test {
     }
     // The five frames of the given size in the frame library, for the current layout.
     void WriteFrames(int w, int h) {
-        const std::string s = SizeSuffix();
+        const std::string s = media::SizeSuffix();
         WriteBmp("Lib/GFX/ramka_red" + s + ".xbi", Ring(w, h, {220, 0, 0}));
         WriteBmp("Lib/GFX/ramka_green" + s + ".xbi", Ring(w, h, {0, 200, 0}));
         WriteBmp("Lib/GFX/ramka_yellow" + s + ".xbi", Ring(w, h, {230, 230, 0}));
@@ -151,7 +151,7 @@ class PictureTest : public ::testing::Test {
     }
 
     HeadlessApp h_;
-    ScreenGeometry savedGeometry_;
+    catalog::ScreenGeometry savedGeometry_;
     ScopedTempDir dir_;
     PictureTestForm form_;
     std::vector<platform::Rect> dirty_;

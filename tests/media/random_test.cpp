@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
+using namespace media;
+
 namespace {
 
 std::vector<std::int32_t> Draw(int n) {

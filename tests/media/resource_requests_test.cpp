@@ -27,6 +27,12 @@
 #include "pieces/cludek.h"
 #include "pieces/cpow.h"
 
+using namespace catalog;
+using namespace media;
+using namespace pieces;
+using namespace controls;
+using namespace app;
+
 using pieces::CGraf;
 using pieces::CKarta;
 using pieces::CLitCyf;

@@ -64,16 +64,16 @@ class ScopedCurrentPath {
 // Switches the process-wide layout for one test and restores it.
 class ScopedScreenMode {
   public:
-    explicit ScopedScreenMode(int16_t mode) : saved_(Geometry()) {
-        ScreenGeometry g = mode == 4   ? SelectScreenMode(1280, 960)
-                           : mode == 1 ? SelectScreenMode(1024, 768)
-                                       : SelectScreenMode(800, 600);
-        SetScreenGeometry(g);
+    explicit ScopedScreenMode(int16_t mode) : saved_(catalog::Geometry()) {
+        catalog::ScreenGeometry g = mode == 4   ? catalog::SelectScreenMode(1280, 960)
+                                    : mode == 1 ? catalog::SelectScreenMode(1024, 768)
+                                                : catalog::SelectScreenMode(800, 600);
+        catalog::SetScreenGeometry(g);
     }
-    ~ScopedScreenMode() { SetScreenGeometry(saved_); }
+    ~ScopedScreenMode() { catalog::SetScreenGeometry(saved_); }
     ScopedScreenMode(const ScopedScreenMode&) = delete;
     ScopedScreenMode& operator=(const ScopedScreenMode&) = delete;
 
   private:
-    ScreenGeometry saved_;
+    catalog::ScreenGeometry saved_;
 };

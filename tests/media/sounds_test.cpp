@@ -12,6 +12,8 @@
 #include "platform/sound.h"
 #include "platform/sound_fixtures.h"
 
+using namespace media;
+
 using platform::Sound;
 using platform::WaveOutcome;
 

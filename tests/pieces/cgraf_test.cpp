@@ -7,6 +7,9 @@
 #include "media/cblad.h"
 #include "media/picture_fixture.h"
 
+using namespace media;
+using namespace pieces;
+
 using platform::Bitmap;
 using platform::Color;
 using platform::Rect;

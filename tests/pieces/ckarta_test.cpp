@@ -8,6 +8,9 @@
 #include "media/picture_fixture.h"
 #include "pieces/cpow.h"
 
+using namespace media;
+using namespace pieces;
+
 using platform::Bitmap;
 using platform::Color;
 using platform::MouseButton;

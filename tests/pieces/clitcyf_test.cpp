@@ -11,6 +11,9 @@
 #include "pieces/ckarta.h"
 #include "pieces/cpow.h"
 
+using namespace media;
+using namespace pieces;
+
 using platform::Bitmap;
 using platform::Color;
 using platform::MouseButton;

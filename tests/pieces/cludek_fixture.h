@@ -69,8 +69,10 @@ struct FigureFiles {
 // Points the data root at a folder and restores the normal rule.
 class ScopedDataRoot {
   public:
-    explicit ScopedDataRoot(const std::filesystem::path& root) { SetDataRootForTesting(root); }
-    ~ScopedDataRoot() { SetDataRootForTesting({}); }
+    explicit ScopedDataRoot(const std::filesystem::path& root) {
+        media::SetDataRootForTesting(root);
+    }
+    ~ScopedDataRoot() { media::SetDataRootForTesting({}); }
     ScopedDataRoot(const ScopedDataRoot&) = delete;
     ScopedDataRoot& operator=(const ScopedDataRoot&) = delete;
 };

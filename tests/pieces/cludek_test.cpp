@@ -17,6 +17,9 @@
 #include "platform/clock.h"
 #include "platform/headless_app.h"
 
+using namespace media;
+using namespace pieces;
+
 using platform::Bitmap;
 using platform::Color;
 using platform::GetClock;

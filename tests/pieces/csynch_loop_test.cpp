@@ -8,6 +8,8 @@
 
 using namespace pieces;
 
+using namespace pieces;
+
 namespace {
 
 // Runs a paced loop whose body takes workMs and returns the moments each pass began.

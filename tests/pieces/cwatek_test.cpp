@@ -10,6 +10,9 @@
 #include "platform/form.h"
 #include "platform/headless_app.h"
 
+using namespace media;
+using namespace pieces;
+
 using namespace platform;
 using namespace pieces;
 

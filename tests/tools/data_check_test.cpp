@@ -14,6 +14,8 @@
 #include "platform/sound_fixtures.h"
 #include "text_card.h"
 
+using namespace catalog;
+
 namespace {
 
 const ResourceEntry& First(ResourceGroup group, bool pairHalfOnWhite = false) {

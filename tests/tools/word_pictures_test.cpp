@@ -16,6 +16,8 @@
 #include "catalog/word_table.h"
 #include "emoji_set.h"
 
+using namespace catalog;
+
 namespace datagen {
 void PrintTo(const IconRef& icon, std::ostream* os) {
     *os << IconSetFolder(icon.Set) << ":" << icon.Name;

@@ -12,6 +12,9 @@
 #include "platform/wave_file.h"
 #include "text_card.h"
 
+using namespace catalog;
+using namespace media;
+
 namespace {
 
 // No resource of the game comes near this; anything larger is damage.

@@ -26,6 +26,8 @@
 #include "emoji_set.h"
 #include "word_pictures.h"
 
+using namespace catalog;
+
 namespace datagen {
 
 namespace {

@@ -62,27 +62,28 @@ class Output {
     explicit Output(const Context& context);
 
     // An opaque picture as baseline JPEG (transparent parts come out white).
-    void Jpeg(const ResourceEntry& entry, const Surface& picture, Sheet sheet);
+    void Jpeg(const catalog::ResourceEntry& entry, const Surface& picture, Sheet sheet);
     // A word card that shows the written word (no fitting picture): a JPEG marked as such
     // (TextCardComment in text_card.h) so the checker can count the real pictures.
-    void TextCardJpeg(const ResourceEntry& entry, const Surface& picture);
+    void TextCardJpeg(const catalog::ResourceEntry& entry, const Surface& picture);
     // A picture as a 24-bit BMP composited over white.
-    void Bmp(const ResourceEntry& entry, const Surface& picture, Sheet sheet);
+    void Bmp(const catalog::ResourceEntry& entry, const Surface& picture, Sheet sheet);
     // Both halves of a pair from one picture with transparency: entry must be a pair half
     // (either one); the other half is looked up through entry.Partner.
-    void Pair(const ResourceEntry& entry, const Surface& picture, Sheet sheet);
+    void Pair(const catalog::ResourceEntry& entry, const Surface& picture, Sheet sheet);
     // Mono 16-bit PCM as RIFF WAVE.
-    void Wave(const ResourceEntry& entry, std::span<const int16_t> samples, int sampleRate);
+    void Wave(const catalog::ResourceEntry& entry, std::span<const int16_t> samples,
+              int sampleRate);
     // Any other file, byte for byte.
-    void Bytes(const ResourceEntry& entry, std::span<const uint8_t> bytes);
+    void Bytes(const catalog::ResourceEntry& entry, std::span<const uint8_t> bytes);
 
     // Writes one PNG per sheet into Context::SheetDir.
     void WriteSheets();
     int FilesWritten() const { return files_; }
 
   private:
-    std::filesystem::path Prepare(const ResourceEntry& entry);
-    void Thumbnail(Sheet sheet, const ResourceEntry& entry, const Surface& picture);
+    std::filesystem::path Prepare(const catalog::ResourceEntry& entry);
+    void Thumbnail(Sheet sheet, const catalog::ResourceEntry& entry, const Surface& picture);
 
     Context context_;
     int files_ = 0;
@@ -95,12 +96,15 @@ class Output {
 
 // The makers. Each gets the entries of its groups, in catalogue order, and throws
 // std::runtime_error when it cannot make one.
-void MakeCards(const std::vector<const ResourceEntry*>& entries, Output& out, const Context& ctx);
-void MakeSpeech(const std::vector<const ResourceEntry*>& entries, Output& out, const Context& ctx);
-void MakeTune(const std::vector<const ResourceEntry*>& entries, Output& out, const Context& ctx);
-void MakeInterface(const std::vector<const ResourceEntry*>& entries, Output& out,
+void MakeCards(const std::vector<const catalog::ResourceEntry*>& entries, Output& out,
+               const Context& ctx);
+void MakeSpeech(const std::vector<const catalog::ResourceEntry*>& entries, Output& out,
+                const Context& ctx);
+void MakeTune(const std::vector<const catalog::ResourceEntry*>& entries, Output& out,
+              const Context& ctx);
+void MakeInterface(const std::vector<const catalog::ResourceEntry*>& entries, Output& out,
                    const Context& ctx);
-void MakeGamePictures(const std::vector<const ResourceEntry*>& entries, Output& out,
+void MakeGamePictures(const std::vector<const catalog::ResourceEntry*>& entries, Output& out,
                       const Context& ctx);
 
 }  // namespace datagen

@@ -11,6 +11,8 @@
 #include "interface_pictures.h"
 #include "scenery.h"
 
+using namespace catalog;
+
 namespace datagen {
 
 namespace {

@@ -10,6 +10,8 @@
 
 #include "catalog/resource_names.h"
 
+using namespace catalog;
+
 namespace datagen {
 
 namespace {

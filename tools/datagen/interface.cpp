@@ -10,6 +10,8 @@
 #include "datagen.h"
 #include "interface_pictures.h"
 
+using namespace catalog;
+
 namespace datagen {
 
 namespace {

@@ -6,6 +6,8 @@
 
 #include "catalog/screen_geometry.h"
 
+using namespace catalog;
+
 namespace datagen {
 
 namespace {

@@ -15,6 +15,8 @@
 
 #include "datagen.h"
 
+using namespace catalog;
+
 namespace {
 
 using Maker = void (*)(const std::vector<const ResourceEntry*>&, datagen::Output&,

@@ -10,6 +10,8 @@
 #include "platform/image_codec.h"
 #include "text_card.h"
 
+using namespace catalog;
+
 namespace datagen {
 
 namespace {

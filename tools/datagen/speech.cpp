@@ -9,6 +9,8 @@
 #include "speech_shaping.h"
 #include "spoken_texts.h"
 
+using namespace catalog;
+
 namespace datagen {
 
 namespace {

@@ -9,6 +9,8 @@
 
 #include "catalog/word_table.h"
 
+using namespace catalog;
+
 namespace datagen {
 
 namespace {

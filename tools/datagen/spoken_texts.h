@@ -31,6 +31,6 @@ std::string_view InstructionText(std::string_view name);
 
 // The text of any recording of the catalogue (by group and name). Throws
 // std::invalid_argument for an entry that is not a recording or whose name is unknown.
-std::string SpokenText(const ResourceEntry& entry);
+std::string SpokenText(const catalog::ResourceEntry& entry);
 
 }  // namespace datagen

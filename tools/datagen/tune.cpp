@@ -11,6 +11,8 @@
 #include "datagen.h"
 #include "midi_writer.h"
 
+using namespace catalog;
+
 namespace datagen {
 
 namespace {

@@ -13,6 +13,8 @@
 #include "datagen/game_faces.h"
 #include "datagen/game_pictures.h"
 
+using namespace catalog;
+
 namespace {
 
 using datagen::Surface;

@@ -13,6 +13,8 @@
 #include "catalog/resource_catalog.h"
 #include "media/scoped_temp_dir.h"
 
+using namespace catalog;
+
 namespace {
 
 using datagen::BigLayout;
