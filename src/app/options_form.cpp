@@ -185,60 +185,45 @@ void TfmOptions::A_ScanWlExecute() {
     Invalidate();
 }
 
+bool TfmOptions::ChooseOfPair(CButtonCheck& chosen, int chosenBit, CButtonCheck& other,
+                              int otherBit) {
+    if (chosen.State()) {
+        return false;
+    }
+    settings_->scan = WithBits(settings_->scan, chosenBit, other.State() ? otherBit : 0);
+    chosen.Toggle();
+    if (other.State()) {
+        other.Toggle();
+    }
+    return true;
+}
+
 void TfmOptions::A_CSk_1przExecute() {
-    if (oneSwitch_->State()) {
-        return;
+    if (ChooseOfPair(*oneSwitch_, ScanOneSwitch, *twoSwitches_, ScanTwoSwitches)) {
+        slider_->SetEnabled(true);
+        slider_->Redraw();
+        Repaint();
     }
-    settings_->scan =
-        WithBits(settings_->scan, ScanOneSwitch, twoSwitches_->State() ? ScanTwoSwitches : 0);
-    oneSwitch_->Toggle();
-    slider_->SetEnabled(true);
-    slider_->Redraw();
-    if (twoSwitches_->State()) {
-        twoSwitches_->Toggle();
-    }
-    Repaint();
 }
 
 void TfmOptions::A_CSk_2przExecute() {
-    if (twoSwitches_->State()) {
-        return;
+    if (ChooseOfPair(*twoSwitches_, ScanTwoSwitches, *oneSwitch_, ScanOneSwitch)) {
+        slider_->SetEnabled(false);
+        slider_->Redraw();
+        Repaint();
     }
-    settings_->scan =
-        WithBits(settings_->scan, ScanTwoSwitches, oneSwitch_->State() ? ScanOneSwitch : 0);
-    twoSwitches_->Toggle();
-    slider_->SetEnabled(false);
-    slider_->Redraw();
-    if (oneSwitch_->State()) {
-        oneSwitch_->Toggle();
-    }
-    Repaint();
 }
 
 void TfmOptions::A_CSk_zewExecute() {
-    if (externalCycle_->State()) {
-        return;
+    if (ChooseOfPair(*externalCycle_, ScanExternalCycle, *internalCycle_, ScanInternalCycle)) {
+        Repaint();
     }
-    settings_->scan = WithBits(settings_->scan, ScanExternalCycle,
-                               internalCycle_->State() ? ScanInternalCycle : 0);
-    externalCycle_->Toggle();
-    if (internalCycle_->State()) {
-        internalCycle_->Toggle();
-    }
-    Repaint();
 }
 
 void TfmOptions::A_CSk_wewExecute() {
-    if (internalCycle_->State()) {
-        return;
+    if (ChooseOfPair(*internalCycle_, ScanInternalCycle, *externalCycle_, ScanExternalCycle)) {
+        Repaint();
     }
-    settings_->scan = WithBits(settings_->scan, ScanInternalCycle,
-                               externalCycle_->State() ? ScanExternalCycle : 0);
-    internalCycle_->Toggle();
-    if (externalCycle_->State()) {
-        externalCycle_->Toggle();
-    }
-    Repaint();
 }
 
 void TfmOptions::VolumeTrackBarActionExecute() {

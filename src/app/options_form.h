@@ -72,6 +72,10 @@ class TfmOptions : public PageForm {
 
   private:
     void Build();
+    // Turns the chosen toggle of a pair on and the other off, with their bits in the record.
+    // False when the chosen one was on already.
+    bool ChooseOfPair(controls::CButtonCheck& chosen, int chosenBit, controls::CButtonCheck& other,
+                      int otherBit);
     // Enables or disables the four scanning check buttons and redraws them.
     void EnableScanChecks(bool enabled);
 
