@@ -313,13 +313,23 @@ TEST(Form, ClosingTheMainFormEndsRun) {
     EXPECT_FALSE(main.Visible());
 }
 
+// A 200 x 200 screen covered by a shown form with one control at (50, 50)-(100, 80).
+struct OneControlScene {
+    HeadlessApp h{{200, 200}};
+    ColourForm form{{0, 0, 0}};
+    Control button{form};
+    OneControlScene() {
+        form.SetBounds({0, 0, 200, 200});
+        form.Show();
+        button.SetBounds({50, 50, 100, 80});
+    }
+};
+
 TEST(Control, MouseMessagesReachTheControlUnderThePointer) {
-    HeadlessApp h({200, 200});
-    ColourForm form({0, 0, 0});
-    form.SetBounds({0, 0, 200, 200});
-    form.Show();
-    Control button(form);
-    button.SetBounds({50, 50, 100, 80});
+    OneControlScene scene;
+    HeadlessApp& h = scene.h;
+    ColourForm& form = scene.form;
+    Control& button = scene.button;
     std::vector<std::string> log;
     button.OnMouseEnter = [&](MouseEvent&) { log.push_back("enter"); };
     button.OnMouseLeave = [&](MouseEvent&) { log.push_back("leave"); };
@@ -388,12 +398,10 @@ TEST(Control, APressOrReleaseTheControlLeavesUnhandledReachesTheForm) {
 }
 
 TEST(Control, ThePointerIsAHandOverAControlThatAsksForIt) {
-    HeadlessApp h({200, 200});
-    ColourForm form({0, 0, 0});
-    form.SetBounds({0, 0, 200, 200});
-    form.Show();
-    Control button(form);
-    button.SetBounds({50, 50, 100, 80});
+    OneControlScene scene;
+    HeadlessApp& h = scene.h;
+    ColourForm& form = scene.form;
+    Control& button = scene.button;
     button.SetCursor(CursorShape::Hand);
     Control plain(form);
     plain.SetBounds({120, 50, 160, 80});
@@ -411,12 +419,9 @@ TEST(Control, ThePointerIsAHandOverAControlThatAsksForIt) {
 }
 
 TEST(Control, ReleaseOutsideThePressedControlIsNoClick) {
-    HeadlessApp h({200, 200});
-    ColourForm form({0, 0, 0});
-    form.SetBounds({0, 0, 200, 200});
-    form.Show();
-    Control button(form);
-    button.SetBounds({50, 50, 100, 80});
+    OneControlScene scene;
+    HeadlessApp& h = scene.h;
+    Control& button = scene.button;
     int clicks = 0, ups = 0;
     button.OnClick = [&](MouseEvent&) { ++clicks; };
     button.OnMouseUp = [&](MouseEvent&) { ++ups; };
