@@ -2,13 +2,14 @@
 
 #include <cerrno>
 #include <charconv>
-#include <cstdlib>
 #include <string>
 #include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/user_dirs.h"
 
 namespace platform {
 
@@ -154,37 +155,11 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
-// Creates the missing folders of dir, private to the user as XDG asks for new folders.
-bool MakeFolders(const std::filesystem::path& dir) {
-    std::filesystem::path partial;
-    for (const auto& part : dir) {
-        partial /= part;
-        if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) {
-            return false;
-        }
-    }
-    struct stat st {};
-    return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 }  // namespace
 
 std::optional<std::filesystem::path> SettingsStore::DefaultPath() {
-    auto absolute = [](const char* value) -> std::optional<std::filesystem::path> {
-        if (value == nullptr || *value == '\0') {
-            return std::nullopt;
-        }
-        std::filesystem::path p(value);
-        if (!p.is_absolute()) {
-            return std::nullopt;
-        }
-        return p;
-    };
-    if (auto config = absolute(std::getenv("XDG_CONFIG_HOME"))) {
+    if (auto config = XdgBaseDir("XDG_CONFIG_HOME", ".config")) {
         return *config / "vimbaro" / "options";
-    }
-    if (auto home = absolute(std::getenv("HOME"))) {
-        return *home / ".config" / "vimbaro" / "options";
     }
     return std::nullopt;
 }
@@ -325,7 +300,7 @@ bool SettingsStore::Save() {
         const std::string text = Serialize();
         const std::filesystem::path dir =
             path_.has_parent_path() ? path_.parent_path() : std::filesystem::path(".");
-        if (!MakeFolders(dir)) {
+        if (!MakePrivateFolders(dir)) {
             return false;
         }
         std::string tempName = (dir / ("." + path_.filename().string() + ".XXXXXX")).string();
