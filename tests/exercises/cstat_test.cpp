@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ struct TimingCase {
     std::uint32_t startTick;  // where the clock stands before the first step
     std::vector<Step> steps;
     std::int32_t seconds;
+    // Test names in ctest show the case, not its bytes.
+    friend void PrintTo(const TimingCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class CStatTiming : public ::testing::TestWithParam<TimingCase> {};

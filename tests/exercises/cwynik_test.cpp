@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ struct TotalsCase {
     std::int32_t unsolved;
     std::int16_t notStarted;
     std::int16_t attempts;
+    // Test names in ctest show the case, not its bytes.
+    friend void PrintTo(const TotalsCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class CWynikTotals : public ::testing::TestWithParam<TotalsCase> {};

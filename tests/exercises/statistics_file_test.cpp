@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,8 @@ struct SizeCase {
     const char* name;
     std::uintmax_t oldLength;
     bool movedAside;
+    // Test names in ctest show the case, not its bytes.
+    friend void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class StatisticsFileSize : public StatisticsFileTest,
