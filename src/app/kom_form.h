@@ -3,12 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "controls/cbutton.h"
-#include "platform/action.h"
-#include "platform/bitmap.h"
+#include "controls/picture_window.h"
+#include "controls/text_label.h"
 #include "platform/form.h"
 #include "platform/geometry.h"
-#include "platform/input.h"
 
 namespace app {
 
@@ -17,7 +15,7 @@ namespace app {
 // The program's message box: a rounded window with its own background picture, the message
 // in large bold letters centred a quarter of the way down, and an exit button. Shown
 // modally; the exit button and Esc close it.
-class TfmKom : public platform::Form {
+class TfmKom : public controls::PictureWindow {
   public:
     // Centred on owner, else on the application's main form, else on the screen. Throws
     // CBlad code 1 with ResourceMissingText when a picture is missing or unreadable;
@@ -27,25 +25,17 @@ class TfmKom : public platform::Form {
 
     void Paint(platform::FormCanvas& canvas) override;
     void OnShow() override;
-    void OnKeyDown(platform::Key key, char32_t ch) override;
 
     // Where the message stands, in the form's coordinates.
     platform::Rect MessageBounds() const;
     const std::string& Message() const { return text_; }
-    controls::CButton& ExitButton() { return *exitButton_; }
 
   private:
-    class MessageLabel;
-
     void Build(platform::Form* owner);
     void PlaceLabel();
 
     std::string text_;
-    platform::Action A_Stop;
-    platform::Bitmap frame_;  // what the form shows
-    platform::Bitmap scene_;  // what the exit button is composed over
-    std::unique_ptr<MessageLabel> PKomunikat;
-    std::unique_ptr<controls::CButton> exitButton_;
+    std::unique_ptr<controls::TextLabel> PKomunikat;
 };
 
 // Makes CBlad::Show report through the message form: created with the error's text, shown

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/shell_form_fixture.h"
-#include "hang_guard.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"
 #include "platform/message_log.h"
@@ -165,46 +165,15 @@ TEST_F(KomFormLargeTest, LongAndTwoLineMessagesStayCentredOnTheForm) {
 }
 
 TEST_F(KomFormLargeTest, EscAndTheExitButtonCloseTheModalForm) {
-    for (bool useKey : {true, false}) {
-        SCOPED_TRACE(useKey ? "Esc" : "exit button");
-        TfmKom kom(nullptr, "Koniec");
-        if (useKey) {
-            h_.headless->PressKey(Key::Escape);
-        } else {
-            const Rect exit = kom.ExitButton().Bounds();
-            h_.headless->Click(kom.Bounds().Left + exit.Left + 10,
-                               kom.Bounds().Top + exit.Top + 10);
-        }
-        HangGuard bound("the message form's modal loop", kHangLimit);
-        kom.ShowModal();
-        EXPECT_FALSE(kom.Visible());
-        EXPECT_EQ(h_.app->ActiveForm(), static_cast<Form*>(&form_));
-    }
+    ExpectEscAndExitButtonClose([] { return std::make_unique<TfmKom>(nullptr, "Koniec"); });
 }
 
 TEST_F(KomFormLargeTest, AMissingOrBrokenPictureLeavesWithResourceMissing) {
-    struct Case {
-        const char* file;
-        bool broken;
-    } const cases[] = {
-        {"kom_b.xji", false},
-        {"kom_b.xji", true},
-        {"Lib/BUTT/exit_c_b_W.xbi", false},
-    };
     // The other layout's picture does not stand in for the missing one.
     WriteJpeg("kom_s.xji", Plain(576, 336, kKomBackground));
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.file << (c.broken ? " broken" : " missing"));
-        WithoutFile(
-            c.file,
-            [&] {
-                auto [code, text] = CBladFrom([] { TfmKom kom(nullptr, "x"); });
-                EXPECT_EQ(code, CBlad::ResourceMissingCode);
-                EXPECT_EQ(text, ResourceMissingText);
-                EXPECT_EQ(h_.app->ActiveForm(), static_cast<Form*>(&form_));
-            },
-            c.broken);
-    }
+    ExpectResourceMissingWithout(
+        {{"kom_b.xji", false}, {"kom_b.xji", true}, {"Lib/BUTT/exit_c_b_W.xbi", false}},
+        [] { TfmKom kom(nullptr, "x"); });
     EXPECT_NO_THROW(TfmKom(nullptr, "x"));
 }
 

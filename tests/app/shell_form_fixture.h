@@ -2,10 +2,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "controls/control_fixture.h"
+#include "hang_guard.h"
 #include "media/data_paths.h"
 #include "platform/geometry.h"
 
@@ -45,5 +47,48 @@ class ShellFormTest : public ControlTest {
         fn();
         std::filesystem::remove(file);
         std::filesystem::rename(aside, file);
+    }
+
+    // Shows a window from make modally twice: closed once by Esc and once by a click on its
+    // exit button. Each time it must end hidden, with the test form active again.
+    template <class Make>
+    void ExpectEscAndExitButtonClose(Make&& make) {
+        for (bool useKey : {true, false}) {
+            SCOPED_TRACE(useKey ? "Esc" : "exit button");
+            auto window = make();
+            if (useKey) {
+                h_.headless->PressKey(platform::Key::Escape);
+            } else {
+                const platform::Rect exit = window->ExitButton().Bounds();
+                h_.headless->Click(window->Bounds().Left + exit.Left + 10,
+                                   window->Bounds().Top + exit.Top + 10);
+            }
+            HangGuard bound("a picture window's modal loop", kHangLimit);
+            window->ShowModal();
+            EXPECT_FALSE(window->Visible());
+            EXPECT_EQ(h_.app->ActiveForm(), static_cast<platform::Form*>(&form_));
+        }
+    }
+
+    struct DataFault {
+        const char* File;
+        bool Broken;
+    };
+    // Runs make with each file away (or broken) in turn: each time it must throw CBlad code 1
+    // with ResourceMissingText and leave the test form active.
+    template <class Make>
+    void ExpectResourceMissingWithout(std::initializer_list<DataFault> faults, Make&& make) {
+        for (const DataFault& f : faults) {
+            SCOPED_TRACE(testing::Message() << f.File << (f.Broken ? " broken" : " missing"));
+            WithoutFile(
+                f.File,
+                [&] {
+                    auto [code, text] = CBladFrom(make);
+                    EXPECT_EQ(code, media::CBlad::ResourceMissingCode);
+                    EXPECT_EQ(text, media::ResourceMissingText);
+                    EXPECT_EQ(h_.app->ActiveForm(), static_cast<platform::Form*>(&form_));
+                },
+                f.Broken);
+        }
     }
 };
