@@ -45,7 +45,8 @@ void TfmWynik::Build(const SeriesTotals& totals) {
     CenterOnScreen(frame_.Width(), frame_.Height());
     const ScreenGeometry& g = Geometry();
     AddExitButton({g.MapLength(50), g.MapLength(300)});
-    SetRoundedShape(kCornerEllipse, kCornerEllipse);
+    // The shape leaves out the picture's first two rows and columns.
+    SetRoundedShape(kCornerEllipse, kCornerEllipse, {2, 2});
 
     fontSize_ = g.MapLength(kFontSize);
     const int cell = CellHeightOf(fontSize_);

@@ -32,7 +32,7 @@ void FormCanvas::CopyRect(const Rect& dest, const Bitmap& src, const Rect& srcRe
     }
     int dx = area.Left - screenDest.Left;
     int dy = area.Top - screenDest.Top;
-    if (form_.ellipseW_ == 0) {
+    if (form_.ellipseW_ == 0 && form_.shapeTopLeft_.X == 0 && form_.shapeTopLeft_.Y == 0) {
         screen_.CopyRect(
             area, src,
             Rect::FromSize(srcRect.Left + dx, srcRect.Top + dy, area.Width(), area.Height()));
@@ -127,27 +127,32 @@ void Form::CenterOn(const Form& owner, int w, int h) {
     SetBounds(Rect::FromSize(o.Left + (o.Width() - w) / 2, o.Top + (o.Height() - h) / 2, w, h));
 }
 
-void Form::SetRoundedShape(int ellipseWidth, int ellipseHeight) {
+void Form::SetRoundedShape(int ellipseWidth, int ellipseHeight, Point topLeft) {
     ellipseW_ = std::max(0, ellipseWidth);
     ellipseH_ = std::max(0, ellipseHeight);
+    shapeTopLeft_ = {std::max(0, topLeft.X), std::max(0, topLeft.Y)};
     Invalidate();
 }
 
 bool Form::InShape(int fx, int fy) const {
-    if (fx < 0 || fy < 0 || fx >= bounds_.Width() || fy >= bounds_.Height()) {
+    if (fx < shapeTopLeft_.X || fy < shapeTopLeft_.Y || fx >= bounds_.Width() ||
+        fy >= bounds_.Height()) {
         return false;
     }
     if (ellipseW_ == 0 || ellipseH_ == 0) {
         return true;
     }
+    // The shape's own coordinates and size.
+    const int x = fx - shapeTopLeft_.X;
+    const int y = fy - shapeTopLeft_.Y;
+    const int width = bounds_.Width() - shapeTopLeft_.X;
+    const int height = bounds_.Height() - shapeTopLeft_.Y;
     double rx = ellipseW_ / 2.0, ry = ellipseH_ / 2.0;
     // Distance into the corner zone, measured from the pixel centre.
-    double cx = fx + 0.5 < rx
-                    ? rx - (fx + 0.5)
-                    : (fx + 0.5 > bounds_.Width() - rx ? (fx + 0.5) - (bounds_.Width() - rx) : 0);
-    double cy = fy + 0.5 < ry
-                    ? ry - (fy + 0.5)
-                    : (fy + 0.5 > bounds_.Height() - ry ? (fy + 0.5) - (bounds_.Height() - ry) : 0);
+    double cx =
+        x + 0.5 < rx ? rx - (x + 0.5) : (x + 0.5 > width - rx ? (x + 0.5) - (width - rx) : 0);
+    double cy =
+        y + 0.5 < ry ? ry - (y + 0.5) : (y + 0.5 > height - ry ? (y + 0.5) - (height - ry) : 0);
     if (cx == 0 || cy == 0) {
         return true;
     }

@@ -57,8 +57,9 @@ class Form {
     // Centres a w x h form on the screen (or on another form).
     void CenterOnScreen(int w, int h);
     void CenterOn(const Form& owner, int w, int h);
-    // Clips the form to a rounded rectangle with corner ellipses of the given size.
-    void SetRoundedShape(int ellipseWidth, int ellipseHeight);
+    // Clips the form to a rounded rectangle with corner ellipses of the given size, from
+    // topLeft (form coordinates) to the form's bottom-right corner.
+    void SetRoundedShape(int ellipseWidth, int ellipseHeight, Point topLeft = {0, 0});
 
     void Show();
     void Hide();
@@ -117,6 +118,7 @@ class Form {
     bool closeRequested_ = false;
     int ellipseW_ = 0;
     int ellipseH_ = 0;
+    Point shapeTopLeft_{0, 0};
     std::vector<Control*> controls_;
     Control* hovered_ = nullptr;
     Control* pressed_ = nullptr;

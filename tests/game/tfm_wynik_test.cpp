@@ -141,6 +141,13 @@ TEST_P(TfmWynikTest, ShowsTheFiguresInNavyOverItsPictureWithRoundedCorners) {
     EXPECT_EQ(InkPixels({punkty.Right, punkty.Top, l_.valuesLeft, punkty.Bottom}), 0);
     EXPECT_TRUE(Near(ScreenAt(l_.bounds.Left + 8, l_.bounds.Top + 8), kBackground));
     EXPECT_EQ(ScreenAt(l_.bounds.Left, l_.bounds.Top), PatternAt(l_.bounds.Left, l_.bounds.Top));
+    // The shape starts two pixels in: the first two rows and columns show what is below.
+    const int midX = l_.bounds.Left + l_.picture.X / 2;
+    const int midY = l_.bounds.Top + l_.picture.Y / 2;
+    EXPECT_EQ(ScreenAt(midX, l_.bounds.Top + 1), PatternAt(midX, l_.bounds.Top + 1));
+    EXPECT_EQ(ScreenAt(l_.bounds.Left + 1, midY), PatternAt(l_.bounds.Left + 1, midY));
+    EXPECT_TRUE(Near(ScreenAt(midX, l_.bounds.Top + 2), kBackground));
+    EXPECT_TRUE(Near(ScreenAt(l_.bounds.Left + 2, midY), kBackground));
     EXPECT_EQ(ScreenAt(l_.bounds.Right - 1, l_.bounds.Bottom - 1),
               PatternAt(l_.bounds.Right - 1, l_.bounds.Bottom - 1));
     EXPECT_EQ(ScreenAt(l_.bounds.Left + l_.exit.X + 30, l_.bounds.Top + l_.exit.Y + 20),

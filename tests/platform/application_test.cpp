@@ -235,6 +235,27 @@ TEST(Form, RoundedShapeLeavesCornersToWhatIsBelow) {
     EXPECT_EQ(screen.GetPixel(50, 50), (Color{255, 255, 255}));
 }
 
+TEST(Form, RoundedShapeMayStartInsideTheForm) {
+    HeadlessApp h({100, 100});
+    ColourForm box({255, 255, 255});
+    box.SetBounds({10, 10, 90, 90});
+    box.SetRoundedShape(14, 14, {2, 2});
+    box.Show();
+    h.app->ProcessMessages();
+    const Bitmap& screen = h.headless->Screen();
+    // The first two rows and columns are left out, the shape's corners rounded from there.
+    for (int i : {10, 11}) {
+        EXPECT_EQ(screen.GetPixel(50, i), (Color{0, 0, 0}));
+        EXPECT_EQ(screen.GetPixel(i, 50), (Color{0, 0, 0}));
+    }
+    EXPECT_EQ(screen.GetPixel(50, 12), (Color{255, 255, 255}));
+    EXPECT_EQ(screen.GetPixel(12, 50), (Color{255, 255, 255}));
+    EXPECT_EQ(screen.GetPixel(12, 12), (Color{0, 0, 0}));
+    EXPECT_EQ(screen.GetPixel(20, 12), (Color{255, 255, 255}));
+    EXPECT_EQ(screen.GetPixel(89, 89), (Color{0, 0, 0}));
+    EXPECT_EQ(screen.GetPixel(89, 50), (Color{255, 255, 255}));
+}
+
 TEST(Form, UpdateRepaintsWithoutTheLoop) {
     HeadlessApp h({50, 50});
     ColourForm f({1, 2, 3});
