@@ -8,7 +8,8 @@
 #include "app/options_form.h"
 #include "app/program_texts.h"
 #include "app/splash_form.h"
-#include "app/standin_game_form.h"
+#include "exercises/series_setup.h"
+#include "game/tfm_gry.h"
 #include "catalog/screen_geometry.h"
 #include "controls/bitmap_control.h"
 #include "media/cblad.h"
@@ -317,7 +318,7 @@ game::MenuLink TfmMain::MenuLinkForGame() {
 }
 
 std::unique_ptr<platform::Form> TfmMain::CreateGameForm(const CWybor& settings) {
-    return std::make_unique<StandInGameForm>(MenuLinkForGame(), settings);
+    return std::make_unique<game::CGra>(MenuLinkForGame(), settings, exercises::MakeSeriesParts());
 }
 
 void TfmMain::A_StartExecute() {

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "media/product.h"
+
 namespace app {
 
 // Captions and messages of the program shell, exactly as the user sees them.
 namespace texts {
 inline constexpr const char* kInstanceName = "AppQUBOR-VB2XX";
 inline constexpr const char* kTitleDuringCheck = "S-Vimbaro Cz.II";
-inline constexpr const char* kTitle = "Vimbaro Cz.II";
+inline constexpr const char* kTitle = media::ProductTitle;
 inline constexpr const char* kErrorCaption = "Vimbaro Cz.II - Błąd";
 inline constexpr const char* kCriticalError = "Wystąpił błąd krytyczny aplikacji!";
 inline constexpr const char* kAlreadyRunning =

@@ -73,7 +73,7 @@ void CSuperSchemat::CreateInstructionPicture(const std::string& name) {
     InstructionPicture = std::make_unique<pieces::CGraf>(Host.HostForm(), Host.Context());
     InstructionPicture->Load("Data\\Res\\", name);
     pieces::CGraf::LoadHighlightFrame();
-    const int bottom = g.MapY(g.DesignHeight);
+    const int bottom = g.LayoutRect.Top + g.DesignHeight;
     InstructionPicture->MoveTo({g.MapX(38), bottom - InstructionPicture->PictureRect().Height()});
     InstructionPicture->SetOnClick([this](platform::MouseEvent&) { PlayInstruction(); });
     InstructionPicture->SetOnDoubleClick([this](platform::MouseEvent&) { Restart(); });

@@ -19,15 +19,16 @@ void ScanRing::Step(Exercise& exercise, bool externalCycle) {
         highlighted_ = nullptr;
     }
     const bool solved = exercise.IsSolved();
-    if (!solved && position_ == InExercise) {
+    // With the internal cycle an unsolved task keeps the highlight in the exercise; it also
+    // comes back there when it stood on a button as the task was started again (else it would
+    // stay on the button, and the switches could reach nothing).
+    if (!solved && (position_ == InExercise || !externalCycle)) {
+        position_ = InExercise;
         if (exercise.ScanNext() && externalCycle) {
             position_ = LeavingExercise;
         }
         redrawVehicle_();
         repaint_();
-        return;
-    }
-    if (!externalCycle && !solved) {
         return;
     }
     // The buttons are tried in the order next, back, help, stop, from the one after the

@@ -5,6 +5,7 @@
 
 #include "catalog/screen_geometry.h"
 #include "media/cblad.h"
+#include "media/product.h"
 #include "media/data_paths.h"
 
 using namespace controls;
@@ -15,7 +16,6 @@ namespace game {
 
 namespace {
 
-constexpr const char* kTitle = "Vimbaro Cz.II";
 constexpr const char* kCaptions[TfmWynik::LineCount] = {
     "Punkty:", "Nierozwiązane:", "Podpowiedzi:", "Nierozpoczęte:"};
 constexpr const char* kNotSaved = "Nie zapisano wyników.";
@@ -34,7 +34,7 @@ int CellHeightOf(int points) {
 }  // namespace
 
 TfmWynik::TfmWynik(const SeriesTotals& totals, std::function<bool()> writeStatistics)
-    : PictureWindow(kTitle), writeStatistics_(std::move(writeStatistics)) {
+    : PictureWindow(ProductTitle), writeStatistics_(std::move(writeStatistics)) {
     ReportingResourceErrors([&] { Build(totals); });
 }
 

@@ -10,7 +10,7 @@
 
 #include "app/menu_fixture.h"
 #include "app/options_form.h"
-#include "app/standin_game_form.h"
+#include "app/stand_in_game_form.h"
 #include "catalog/screen_geometry.h"
 #include "media/cblad.h"
 #include "media/data_paths.h"

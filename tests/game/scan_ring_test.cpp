@@ -161,3 +161,15 @@ TEST_F(ScanRingTest, SelectingClicksTheHighlightedButtonOrDrivesToTheElementAndC
     EXPECT_FALSE(ring.Select(exercise, drive));
     EXPECT_EQ(log, (std::vector<std::string>{"stop clicked"}));
 }
+
+// A task started again while the highlight ran over the buttons (the internal cycle leaves
+// the exercise only once it is solved) brings the highlight back into the exercise.
+TEST_F(ScanRingTest, ARestartedTaskTakesTheHighlightBackIntoTheExercise) {
+    exercise.solved = true;
+    Steps(2, false);  // leave to next, then back
+    ASSERT_EQ(ring.Highlighted(), &back);
+    exercise.solved = false;
+    EXPECT_EQ(Steps(2, false),
+              (std::vector<std::string>{"back off", "element 0", "element 1"}));
+    EXPECT_EQ(ring.GetPosition(), ScanRing::InExercise);
+}
