@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "exercises/background_rotation.h"
 #include "game/curriculum_tables.h"
 #include "game/exercise_host.h"
+#include "media/cslowo.h"
 #include "media/picture_fixture.h"
 #include "pieces/cludek_fixture.h"
 
@@ -56,12 +59,7 @@ class ExerciseTest : public PictureTest {
         FigureFiles figure;
         figure.sizeSuffix = media::SizeSuffix();
         figure.Write(dir_, dir_.Path());
-        platform::Bitmap black = Plain(60, 40, {0, 0, 0});
-        platform::Bitmap white = Plain(60, 40, {255, 255, 255});
-        black.FillRect({10, 10, 50, 30}, exercise_fixture::kInk);
-        white.FillRect({10, 10, 50, 30}, exercise_fixture::kInk);
-        WriteBmp("Res/mysl" + media::SizeSuffix() + "_B.xbi", black);
-        WriteBmp("Res/mysl" + media::SizeSuffix() + "_W.xbi", white);
+        WriteInstructionPicture("mysl");
         WriteFrames(80, 60);
         for (int n = 1; n <= 3; ++n) {
             const platform::Color c{static_cast<uint8_t>(n * 60), 40, 40};
@@ -69,6 +67,36 @@ class ExerciseTest : public PictureTest {
                       Plain(1280, 960, n == 1 ? exercise_fixture::kBackgroundOne : c));
         }
         host_ = std::make_unique<exercise_fixture::FakeHost>(form_, Context());
+    }
+
+    // An instruction picture ("mysl", "sluch") in "Data\Res\": an ink box on a clear ground.
+    void WriteInstructionPicture(const std::string& name) {
+        platform::Bitmap black = Plain(60, 40, {0, 0, 0});
+        platform::Bitmap white = Plain(60, 40, {255, 255, 255});
+        black.FillRect({10, 10, 50, 30}, exercise_fixture::kInk);
+        white.FillRect({10, 10, 50, 30}, exercise_fixture::kInk);
+        WriteBmp("Res/" + name + media::SizeSuffix() + "_B.xbi", black);
+        WriteBmp("Res/" + name + media::SizeSuffix() + "_W.xbi", white);
+    }
+
+    // A card colour of its own for each word number, so a probe tells which card it sees.
+    static platform::Color WordCardColour(int word) {
+        return {static_cast<uint8_t>(30 + word * 37 % 190),
+                static_cast<uint8_t>(30 + word * 91 % 190),
+                static_cast<uint8_t>(30 + word * 53 % 190)};
+    }
+    // A w x h card picture in folder (under the data root, e.g. "Res/Kar/Nor/") for every word
+    // whose flags share a bit with mask; a key used by several words gets the first one's colour.
+    void WriteWordCards(const std::string& folder, std::uint32_t mask, int w, int h) {
+        std::set<std::string> written;
+        const auto& words = media::WordDatabase();
+        for (int n = 0; n < static_cast<int>(words.size()); ++n) {
+            const media::CSlowo& word = words[static_cast<size_t>(n)];
+            if (word.Matches(mask) && written.insert(word.Key).second) {
+                WriteJpeg(folder + word.Key + media::SizeSuffix() + ".xji",
+                          Plain(w, h, WordCardColour(n)));
+            }
+        }
     }
     std::unique_ptr<exercise_fixture::FakeHost> host_;
 };
