@@ -59,9 +59,8 @@ int DrawWordWhere(Accept&& accept) {
 // that sound, whatever group the drawn row belongs to.
 bool KeyHoldsSound(const std::string& key, std::uint32_t bit) {
     const auto& words = WordDatabase();
-    return std::any_of(words.begin(), words.end(), [&](const CSlowo& w) {
-        return w.Key == key && (w.Flags & bit) != 0;
-    });
+    return std::any_of(words.begin(), words.end(),
+                       [&](const CSlowo& w) { return w.Key == key && (w.Flags & bit) != 0; });
 }
 
 // Whether the vehicle (size v) with its corner at p keeps clear of r: room for it on every
@@ -154,8 +153,8 @@ void CSchemat17::SetUpModel(PictureTile& model) {
 }
 
 std::unique_ptr<CKarta> CSchemat17::MakeCard(Point at, int word, bool selectable) {
-    return std::make_unique<CKarta>(Host.HostForm(), Host.Context(), at, kCardFolder,
-                                    WordAt(word), selectable, 0, 0);
+    return std::make_unique<CKarta>(Host.HostForm(), Host.Context(), at, kCardFolder, WordAt(word),
+                                    selectable, 0, 0);
 }
 
 void CSchemat17::BuildSamePicture(Point modelPlace) {
@@ -571,7 +570,7 @@ PictureTile* CSchemat17::Element(std::int32_t code) const {
     }
     const auto inList = [](const auto& list, std::int32_t i) -> PictureTile* {
         return i >= 0 && static_cast<size_t>(i) < list.size() ? list[static_cast<size_t>(i)].get()
-                                                               : nullptr;
+                                                              : nullptr;
     };
     if (code >= TileCodeBase) {
         return inList(Tiles, code - TileCodeBase);
