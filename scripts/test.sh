@@ -24,6 +24,8 @@ section "address and undefined-behaviour sanitizers"
 cmake -S . -B build-asan -DVIMBARO_SANITIZE=address,undefined -DVIMBARO_BENCH=OFF \
   -DVIMBARO_DATA=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
+# The sanitizer builds make no data set of their own; the series sessions play on this one.
+export VIMBARO_TEST_DATA="$root/build/Data"
 (cd build-asan && LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" ctest --output-on-failure -j"$jobs")
 
 section "thread sanitizer"

@@ -1,14 +1,56 @@
 #include "exercises/series_setup.h"
 
+#include "exercises/cschemat17.h"
+#include "exercises/cschemat1_2.h"
 #include "exercises/series_score.h"
+#include "game/cgrupa.h"
 
 namespace exercises {
 
+namespace {
+
+// The curriculum's level table: the type behind each draw number of a level. Only the types
+// built so far are listed; the draw keeps to what is listed (and the game form relaxes its
+// no-repeat rule as far as a short list needs). Each later type is added here.
+enum class Entry { None, Schemat1_2, Schemat17 };
+
+Entry EntryFor(int level, int draw) {
+    switch (level) {
+        case game::LevelI:
+            switch (draw) {
+                case 3:
+                    return Entry::Schemat17;
+                case 4:
+                    return Entry::Schemat1_2;
+                default:
+                    return Entry::None;
+            }
+        case game::LevelII:
+            return draw == 2 ? Entry::Schemat17 : Entry::None;
+        default:
+            return Entry::None;
+    }
+}
+
+}  // namespace
+
 game::SeriesParts MakeSeriesParts() {
     game::SeriesParts parts;
-    parts.Available = [](int, int, int) { return false; };
-    parts.CreateExercise = [](game::ExerciseHost&, const game::CWybor&, int,
-                              int) -> std::unique_ptr<game::Exercise> { return nullptr; };
+    parts.Available = [](int level, int draw, int /*soundGroups*/) {
+        return EntryFor(level, draw) != Entry::None;
+    };
+    parts.CreateExercise = [](game::ExerciseHost& host, const game::CWybor& settings, int level,
+                              int draw) -> std::unique_ptr<game::Exercise> {
+        switch (EntryFor(level, draw)) {
+            case Entry::Schemat1_2:
+                return std::make_unique<CSchemat1_2>(host, settings);
+            case Entry::Schemat17:
+                return std::make_unique<CSchemat17>(host, settings);
+            case Entry::None:
+                break;
+        }
+        return nullptr;
+    };
     parts.CreateScore = [](game::ExerciseHost& host, const game::CWybor& settings,
                            const std::vector<std::unique_ptr<game::Exercise>>& series) {
         return std::make_unique<SeriesScoreOfForm>(host, settings, series);

@@ -9,6 +9,10 @@ ScanRing::ScanRing(std::array<ScanButton*, 4> buttons, std::function<void()> red
     : buttons_(buttons), redrawVehicle_(std::move(redrawVehicle)), repaint_(std::move(repaint)) {}
 
 void ScanRing::Reset() {
+    // A button left highlighted would keep its hover look.
+    if (highlighted_ != nullptr) {
+        highlighted_->HighlightOff();
+    }
     position_ = InExercise;
     highlighted_ = nullptr;
 }

@@ -66,8 +66,13 @@ int TfmGry::SeriesLength(int quantity) {
 }
 
 TfmGry::TfmGry(MenuLink menu, const CWybor& settings, SeriesParts parts)
-    : Timer(100), TDalej(5000), TOdblokuj(1000), TimerScan(settings.scanTime),
-      TimerHideMainForm(1000), menu_(std::move(menu)), settings_(settings),
+    : Timer(100),
+      TDalej(5000),
+      TOdblokuj(1000),
+      TimerScan(settings.scanTime),
+      TimerHideMainForm(1000),
+      menu_(std::move(menu)),
+      settings_(settings),
       parts_(std::move(parts)) {
     SetCaption(ProductTitle);
     SetBounds(Geometry().ScreenRect);
@@ -277,8 +282,7 @@ void TfmGry::TOdblokujTimer() {
 }
 
 void TfmGry::A_DalejExecute() {
-    if (current_ == nullptr || ended_ ||
-        currentIndex_ + 1 >= static_cast<int>(series_.size())) {
+    if (current_ == nullptr || ended_ || currentIndex_ + 1 >= static_cast<int>(series_.size())) {
         return;
     }
     TimerScan.SetEnabled(false);

@@ -5,8 +5,8 @@
 
 #include "catalog/screen_geometry.h"
 #include "media/cblad.h"
-#include "media/product.h"
 #include "media/data_paths.h"
+#include "media/product.h"
 
 using namespace controls;
 using namespace media;

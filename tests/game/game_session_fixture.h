@@ -112,7 +112,8 @@ class GameSession : public ::testing::Test {
         // written beside them in a temporary place.
         for (const auto& entry : std::filesystem::directory_iterator(GeneratedDataSet())) {
             if (entry.path().filename() != "st.bin") {
-                std::filesystem::create_symlink(entry.path(), root_.Path() / entry.path().filename());
+                std::filesystem::create_symlink(entry.path(),
+                                                root_.Path() / entry.path().filename());
             }
         }
         media::SetDataRootForTesting(root_.Path());
@@ -137,8 +138,8 @@ class GameSession : public ::testing::Test {
     void Start(game::CWybor settings) {
         game::SeriesParts parts;
         parts.Available = [](int, int draw, int) { return draw <= 3; };
-        parts.CreateExercise = [this](game::ExerciseHost& host, const game::CWybor& s,
-                                      int level, int) -> std::unique_ptr<game::Exercise> {
+        parts.CreateExercise = [this](game::ExerciseHost& host, const game::CWybor& s, int level,
+                                      int) -> std::unique_ptr<game::Exercise> {
             levels.push_back(level);
             EXPECT_EQ(s.poziom, level);
             return std::make_unique<BoxesExercise>(host, s, made_++ % 3);
@@ -152,7 +153,9 @@ class GameSession : public ::testing::Test {
         form->Show();
         h.app->ProcessMessages();
     }
-    BoxesExercise& Current() const { return dynamic_cast<BoxesExercise&>(*form->CurrentExercise()); }
+    BoxesExercise& Current() const {
+        return dynamic_cast<BoxesExercise&>(*form->CurrentExercise());
+    }
     void Press(platform::Key key, char32_t ch = 0) {
         h.headless->PressKey(key, ch);
         h.app->ProcessMessages();

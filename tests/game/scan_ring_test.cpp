@@ -169,7 +169,6 @@ TEST_F(ScanRingTest, ARestartedTaskTakesTheHighlightBackIntoTheExercise) {
     Steps(2, false);  // leave to next, then back
     ASSERT_EQ(ring.Highlighted(), &back);
     exercise.solved = false;
-    EXPECT_EQ(Steps(2, false),
-              (std::vector<std::string>{"back off", "element 0", "element 1"}));
+    EXPECT_EQ(Steps(2, false), (std::vector<std::string>{"back off", "element 0", "element 1"}));
     EXPECT_EQ(ring.GetPosition(), ScanRing::InExercise);
 }
