@@ -145,6 +145,18 @@ region_changes() {  # region_changes SHOT_A SHOT_B X Y W H
 changed() { [ "$(region_changes "$@")" -gt 50 ]; }
 unchanged() { [ "$(region_changes "$@")" -eq 0 ]; }
 
+wait_still() {  # waits (up to 30 s) until two screenshots half a second apart are alike
+  local a="$work/still-a.png" b="$work/still-b.png"
+  import -window root "$a"
+  for _ in $(seq 60); do
+    sleep 0.5
+    import -window root "$b"
+    [ "$(region_changes "$a" "$b" 0 0 1280 1024)" -eq 0 ] && return 0
+    mv "$b" "$a"
+  done
+  return 1
+}
+
 click() {  # click X Y
   xdotool mousemove --sync "$1" "$2" click 1
   sleep 0.7
@@ -253,6 +265,76 @@ menu_session() {  # menu_session SCREEN LEFT TOP PERCENT
 
 menu_session 1280x1024 0 32 100  # the 1280x960 layout
 menu_session 1280x800 128 16 80  # the 1024x768 layout
+
+# A series in the 1280x960 layout: Start shows an exercise on the game form with the score
+# box, the child plays (by switches: the right mouse button steps, the left one selects;
+# otherwise with the arrow keys), Esc shows the results, Esc again brings the menu back, and
+# the series stands in the statistics file beside the data set. MODE is "switches" or "keys".
+series_session() {  # series_session MODE
+  local mode=$1 scan=17  # scanning off; with switches: two switches, internal cycle (4 + 16)
+  [ "$mode" = switches ] && scan=20
+  local stats
+  stats="$(dirname "$binary")/Data/st.bin"
+  rm -f "$stats"
+  mkdir -p "$XDG_CONFIG_HOME/vimbaro"
+  printf 'ilosc=1\npoziom=1\ngloski=3\nscan=%s\nscanTime=1500\n' "$scan" \
+    >"$XDG_CONFIG_HOME/vimbaro/options"
+  start_x 1280x1024 || return 1
+  (cd "$work" && exec "$binary") &
+  local pid=$!
+  wait_for_window "Vimbaro Cz.II"
+  wait_for_layout 0 512
+  xdotool search --name "^Vimbaro Cz.II\$" windowactivate --sync 2>/dev/null
+  local menu game played results back
+  menu=$(shoot "series-menu-$mode")
+  xdotool key Return
+  sleep 2
+  game=$(shoot "series-game-$mode")
+  check "series ($mode): Start shows the game form" changed "$menu" "$game" 1150 100 120 300
+  check "series ($mode): the score box shows a digit" changed "$menu" "$game" 1175 530 90 90
+  if [ "$mode" = switches ]; then
+    xdotool mousemove --sync 640 100
+    for _ in $(seq 10); do
+      xdotool click 3
+      sleep 0.2
+      xdotool click 1
+      sleep 1.2
+    done
+    # A selection drives the vehicle and may carry a card across: wait until all is done.
+    wait_still
+  else
+    xdotool keydown Up
+    sleep 1.5
+    xdotool keyup Up
+    xdotool keydown Left
+    sleep 1.5
+    xdotool keyup Left
+  fi
+  played=$(shoot "series-played-$mode")
+  check "series ($mode): the vehicle moved" changed "$game" "$played" 40 40 1090 760
+  xdotool key Escape
+  sleep 1.5
+  results=$(shoot "series-results-$mode")
+  check "series ($mode): Esc shows the results" changed "$played" "$results" 440 330 320 300
+  xdotool key Escape
+  sleep 1.5
+  back=$(shoot "series-back-$mode")
+  check "series ($mode): the menu comes back" unchanged "$menu" "$back" 1140 400 140 460
+  local size=0
+  [ -f "$stats" ] && size=$(stat -c %s "$stats")
+  check "series ($mode): one record in the statistics file ($size bytes)" \
+    test "$size" -ge 49 -a $(((size - 32) % 17)) -eq 0
+  rm -f "$stats"
+  xdotool key Escape
+  local rc
+  wait_exit "$pid"
+  check "series ($mode): the program ends with 0 (got $rc)" test "$rc" -eq 0
+  rm -f "$XDG_CONFIG_HOME/vimbaro/options"
+  stop_x
+}
+
+series_session keys
+series_session switches
 
 # A data set that lacks a picture: the user is told to reinstall, and standard error names the
 # file for whoever installs the game.
