@@ -243,3 +243,28 @@ INSTANTIATE_TEST_SUITE_P(
                                ScanTwoSwitches | ScanExternalCycle, series_player::Switches::Two,
                                15}),
     [](const testing::TestParamInfo<SeriesCase>& info) { return std::string(info.param.name); });
+
+// Once the task is solved the highlight runs over the enabled buttons; K does nothing there,
+// while the left mouse button selects the highlighted button: the stop button ends the series.
+TEST_F(GameSession, AScanningSelectionOfTheStopButtonEndsTheSeries) {
+    HangGuard bound("the results window's modal loop", kHangLimit);
+    Start(Series(QuantityFew, ScanTwoSwitches | ScanInternalCycle));
+    Current().Choose(Current().Answer(), 0);
+    ASSERT_TRUE(form->CurrentExercise()->IsSolved());
+    h.headless->MoveMouse(640, 60);  // over the form, clear of every control
+    h.app->ProcessMessages();
+    form->SwitchStep();
+    ASSERT_EQ(form->Scanning().GetPosition(), ScanRing::OnNext);
+    Press(Key::Char, U'k');
+    EXPECT_EQ(form->CurrentIndex(), 0);  // K acts inside the exercise only
+    form->SwitchStep();  // the back button is disabled on the first exercise: help
+    EXPECT_EQ(form->Scanning().GetPosition(), ScanRing::OnHelp);
+    form->SwitchStep();  // stop
+    ASSERT_EQ(form->Scanning().Highlighted() != nullptr, true);
+    h.headless->Click(640, 60, platform::MouseButton::Left);
+    h.headless->PressKey(Key::Escape);  // closes the results window
+    h.app->ProcessMessages();
+    EXPECT_TRUE(form->Ended());
+    EXPECT_EQ(menuReturns, 1);
+    EXPECT_EQ(FileSize(StatisticsFile()), 32u + 17u);
+}
