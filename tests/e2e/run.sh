@@ -336,6 +336,57 @@ series_session() {  # series_session MODE
 series_session keys
 series_session switches
 
+# A whole series of five played to its end on the real binary with the mouse buttons as two
+# switches, without looking: step, select, step, select... Each selection chooses the next
+# element, so every task gets solved; a solved task's highlight goes on to the next button,
+# and on the last task to the stop button, which shows the results. The statistics record
+# then says five tasks were solved.
+whole_series_by_switches() {
+  local stats
+  stats="$(dirname "$binary")/Data/st.bin"
+  rm -f "$stats"
+  mkdir -p "$XDG_CONFIG_HOME/vimbaro"
+  printf 'ilosc=1\npoziom=1\ngloski=3\nscan=20\nscanTime=1500\n' >"$XDG_CONFIG_HOME/vimbaro/options"
+  start_x 1280x1024 || return 1
+  (cd "$work" && exec "$binary") &
+  local pid=$!
+  wait_for_window "Vimbaro Cz.II"
+  wait_for_layout 0 512
+  xdotool search --name "^Vimbaro Cz.II\$" windowactivate --sync 2>/dev/null
+  xdotool key Return
+  sleep 2
+  xdotool mousemove --sync 640 60
+  local started=$SECONDS
+  # Rounds of clicks; they queue up while the vehicle drives, and each round is let run out
+  # before the next. The results window ends the game's part.
+  for _ in $(seq 12); do
+    for _ in $(seq 25); do
+      xdotool click 3 click 1
+      sleep 0.05
+    done
+    wait_still
+    [ -s "$stats" ] && break
+  done
+  xdotool key Escape
+  sleep 1.5
+  local solved=-1 size=0
+  if [ -s "$stats" ]; then
+    size=$(stat -c %s "$stats")
+    solved=$(od -An -t d2 -j 18 -N 2 "$stats" | tr -d ' ')
+  fi
+  echo "     (the series took $((SECONDS - started)) s)"
+  check "whole series: one record in the statistics file ($size bytes)" \
+    test "$size" -ge $((32 + 5 * 17)) -a $(((size - 32) % 17)) -eq 0
+  check "whole series: all five tasks solved (record says $solved)" test "$solved" -eq 5
+  rm -f "$stats" "$XDG_CONFIG_HOME/vimbaro/options"
+  # Clicks still queued may go on after the results; the program's end is checked elsewhere.
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  stop_x
+}
+
+whole_series_by_switches
+
 # A data set that lacks a picture: the user is told to reinstall, and standard error names the
 # file for whoever installs the game.
 broken="$work/broken"
