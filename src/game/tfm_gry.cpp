@@ -281,16 +281,21 @@ void TfmGry::TOdblokujTimer() {
     TOdblokujTag = -1;
 }
 
+void TfmGry::StopForLeaving() {
+    TimerScan.SetEnabled(false);
+    TDalej.SetEnabled(false);
+    current_->SetTiming(false);
+    // A pending unblock happens now, on the exercise it belongs to.
+    if (TOdblokuj.Enabled()) {
+        TOdblokujTimer();
+    }
+}
+
 void TfmGry::A_DalejExecute() {
     if (current_ == nullptr || ended_ || currentIndex_ + 1 >= static_cast<int>(series_.size())) {
         return;
     }
-    TimerScan.SetEnabled(false);
-    TDalej.SetEnabled(false);
-    current_->SetTiming(false);
-    if (TOdblokuj.Enabled()) {
-        TOdblokujTimer();
-    }
+    StopForLeaving();
     try {
         current_->EndAnimation();
         EndCurrentAnimation();
@@ -331,12 +336,7 @@ void TfmGry::A_WsteczExecute() {
     if (current_ == nullptr || ended_ || currentIndex_ < 1) {
         return;
     }
-    TimerScan.SetEnabled(false);
-    TDalej.SetEnabled(false);
-    current_->SetTiming(false);
-    if (TOdblokuj.Enabled()) {
-        TOdblokujTimer();
-    }
+    StopForLeaving();
     // The exercise being left has had its animation.
     if (Timer.Enabled() && Timer.OnTimer) {
         Timer.OnTimer();

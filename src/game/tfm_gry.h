@@ -136,6 +136,9 @@ class TfmGry : public platform::Form, public ExerciseHost {
   private:
     void Build();
     void ConfigureActionsAndTimers();
+    // Stops the scanning steps, the automatic advance and the timing before the current
+    // exercise is left.
+    void StopForLeaving();
     // Ends the current exercise's animation thread.
     void EndCurrentAnimation();
     void TOdblokujTimer();

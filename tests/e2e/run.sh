@@ -266,6 +266,21 @@ menu_session() {  # menu_session SCREEN LEFT TOP PERCENT
 menu_session 1280x1024 0 32 100  # the 1280x960 layout
 menu_session 1280x800 128 16 80  # the 1024x768 layout
 
+# Starts the program in the 1280x960 layout with a series of five at level I, the sounds l
+# and r, and the scanning flags SCAN; waits for the menu. Sets program_pid.
+start_on_menu() {  # start_on_menu SCAN
+  mkdir -p "$XDG_CONFIG_HOME/vimbaro"
+  printf 'ilosc=1\npoziom=1\ngloski=3\nscan=%s\nscanTime=1500\n' "$1" \
+    >"$XDG_CONFIG_HOME/vimbaro/options"
+  start_x 1280x1024 || return 1
+  (cd "$work" && exec "$binary") &
+  program_pid=$!
+  wait_for_window "Vimbaro Cz.II"
+  wait_for_layout 0 512
+  xdotool search --name "^Vimbaro Cz.II\$" windowactivate --sync 2>/dev/null
+  return 0
+}
+
 # A series in the 1280x960 layout: Start shows an exercise on the game form with the score
 # box, the child plays (by switches: the right mouse button steps, the left one selects;
 # otherwise with the arrow keys), Esc shows the results, Esc again brings the menu back, and
@@ -276,15 +291,8 @@ series_session() {  # series_session MODE
   local stats
   stats="$(dirname "$binary")/Data/st.bin"
   rm -f "$stats"
-  mkdir -p "$XDG_CONFIG_HOME/vimbaro"
-  printf 'ilosc=1\npoziom=1\ngloski=3\nscan=%s\nscanTime=1500\n' "$scan" \
-    >"$XDG_CONFIG_HOME/vimbaro/options"
-  start_x 1280x1024 || return 1
-  (cd "$work" && exec "$binary") &
-  local pid=$!
-  wait_for_window "Vimbaro Cz.II"
-  wait_for_layout 0 512
-  xdotool search --name "^Vimbaro Cz.II\$" windowactivate --sync 2>/dev/null
+  start_on_menu "$scan" || return 1
+  local pid=$program_pid
   local menu game played results back
   menu=$(shoot "series-menu-$mode")
   xdotool key Return
@@ -345,14 +353,8 @@ whole_series_by_switches() {
   local stats
   stats="$(dirname "$binary")/Data/st.bin"
   rm -f "$stats"
-  mkdir -p "$XDG_CONFIG_HOME/vimbaro"
-  printf 'ilosc=1\npoziom=1\ngloski=3\nscan=20\nscanTime=1500\n' >"$XDG_CONFIG_HOME/vimbaro/options"
-  start_x 1280x1024 || return 1
-  (cd "$work" && exec "$binary") &
-  local pid=$!
-  wait_for_window "Vimbaro Cz.II"
-  wait_for_layout 0 512
-  xdotool search --name "^Vimbaro Cz.II\$" windowactivate --sync 2>/dev/null
+  start_on_menu 20 || return 1
+  local pid=$program_pid
   xdotool key Return
   sleep 2
   xdotool mousemove --sync 640 60
