@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/clock.h"
 #include "platform/form.h"
@@ -25,10 +26,27 @@ struct Application::SyncRequest {
     void Complete(std::exception_ptr e) {
         {
             std::lock_guard lock(mutex);
-            error = e;
+            error = std::move(e);
             done = true;
         }
         finished.notify_all();
+    }
+
+    // Runs fn and completes the request. A failure is handed over only once the catch block
+    // has ended, and the waiting thread takes it out (TakeError): from then on only that
+    // thread refers to the exception, so it is never released by two threads at once.
+    void Run() {
+        std::exception_ptr failure;
+        try {
+            fn();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        Complete(std::move(failure));
+    }
+    std::exception_ptr TakeError() {
+        std::lock_guard lock(mutex);
+        return std::exchange(error, nullptr);
     }
 };
 
@@ -119,8 +137,9 @@ void Application::Synchronize(const std::function<void()>& fn) {
     backend_->Wake();
     std::unique_lock lock(request->mutex);
     request->finished.wait(lock, [&] { return request->done; });
-    if (request->error) {
-        std::rethrow_exception(request->error);
+    lock.unlock();
+    if (std::exception_ptr error = request->TakeError()) {
+        std::rethrow_exception(error);
     }
 }
 
@@ -151,12 +170,7 @@ void Application::WaitRunningSynchronized(const std::function<bool()>& done) {
             request = syncRequests_.front();
             syncRequests_.pop_front();
         }
-        try {
-            request->fn();
-            request->Complete(nullptr);
-        } catch (...) {
-            request->Complete(std::current_exception());
-        }
+        request->Run();
     }
 }
 
@@ -184,12 +198,7 @@ bool Application::RunQueued() {
         }
         ran = true;
         if (request) {
-            try {
-                request->fn();
-                request->Complete(nullptr);
-            } catch (...) {
-                request->Complete(std::current_exception());
-            }
+            request->Run();
         } else {
             posted();
         }
