@@ -2,31 +2,20 @@
 
 #include <chrono>
 #include <ctime>
-#include <filesystem>
 #include <memory>
 #include <string>
 
+#include "built_data_set.h"
 #include "catalog/screen_geometry.h"
 #include "exercises/csuper_schemat.h"
 #include "exercises/series_setup.h"
 #include "game/cgrupa.h"
 #include "game/tfm_gry.h"
-#include "media/data_paths.h"
 #include "platform/application.h"
 #include "platform/backend.h"
-#include "platform/install_dirs.h"
 #include "platform/sound.h"
 
 namespace {
-
-// The data set the build makes lies beside the bench folder, not beside this program.
-void UseTheBuiltDataSet() {
-    const std::filesystem::path built = platform::ExecutableDir().parent_path() / "Data";
-    if (!std::filesystem::is_directory(media::DataRoot() / "Intf") &&
-        std::filesystem::is_directory(built / "Intf")) {
-        media::SetDataRootForTesting(built);
-    }
-}
 
 // Processor time of the whole process so far, in milliseconds.
 double CpuMs() {

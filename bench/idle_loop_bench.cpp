@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
+#include "built_data_set.h"
 #include "media/cmid.h"
 #include "media/data_paths.h"
 #include "platform/application.h"
 #include "platform/backend.h"
 #include "platform/form.h"
-#include "platform/install_dirs.h"
 #include "platform/sound.h"
 #include "platform/timer.h"
 
@@ -46,15 +46,6 @@ double ContextSwitches() {
 }
 
 enum class Sounds { None, AfterARecording, TunePlaying };
-
-// The data set the build makes lies beside the bench folder, not beside this program.
-void UseTheBuiltDataSet() {
-    const std::filesystem::path built = platform::ExecutableDir().parent_path() / "Data";
-    if (!FileExists(NativePath(std::string(MenuTuneFile))) &&
-        FileExists(built / "Res" / "Snd" / "Men" / "s.snd")) {
-        SetDataRootForTesting(built);
-    }
-}
 
 // Processor time and wake-ups per second of wall time while a full-screen form is shown and
 // a one-second timer runs, as on the menu: with nothing to play, a little after a recording
