@@ -190,6 +190,16 @@ game::Hit CSuperSchemat::HitTest(std::int32_t dx, std::int32_t dy) {
     return {};
 }
 
+std::vector<CSuperSchemat::ObjectPlace> CSuperSchemat::ChoosableObjects() const {
+    std::vector<ObjectPlace> objects;
+    for (std::int32_t n = 0; n < ObjectCount(); ++n) {
+        if (ObjectVisible(n) && ObjectSelectable(n)) {
+            objects.push_back({n, ObjectRect(n)});
+        }
+    }
+    return objects;
+}
+
 std::vector<std::int32_t> CSuperSchemat::ObjectScanOrder() const {
     // Repeatedly takes the leftmost remaining object (the first found among equals) and
     // fills its place with the last one, so that equal left edges keep this selection's order.

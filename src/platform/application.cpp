@@ -181,12 +181,20 @@ bool Application::HasQueued() {
 
 bool Application::RunQueued() {
     bool ran = false;
+    // Only the requests already waiting: a worker that asks again at once (a poll that
+    // sleeps no real time on a virtual clock) must not keep this step from ending.
+    size_t requests = 0;
+    {
+        std::lock_guard lock(queueMutex_);
+        requests = syncRequests_.size();
+    }
     for (;;) {
         std::shared_ptr<SyncRequest> request;
         std::function<void()> posted;
         {
             std::lock_guard lock(queueMutex_);
-            if (!syncRequests_.empty()) {
+            if (requests > 0 && !syncRequests_.empty()) {
+                --requests;
                 request = syncRequests_.front();
                 syncRequests_.pop_front();
             } else if (!posted_.empty()) {

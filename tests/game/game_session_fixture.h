@@ -13,6 +13,7 @@
 #include "exercises/csuper_schemat.h"
 #include "exercises/series_score.h"
 #include "game/cwybor.h"
+#include "game/series_player.h"
 #include "game/tfm_gry.h"
 #include "media/data_paths.h"
 #include "media/random.h"
@@ -103,11 +104,12 @@ class BoxesExercise final : public exercises::CSuperSchemat {
 // whose right answer is box (exercise number mod 3).
 class GameSession : public ::testing::Test {
   protected:
-    GameSession() : saved_(catalog::Geometry()) {
+    explicit GameSession(platform::Point screen = {1280, 1024})
+        : h(screen), saved_(catalog::Geometry()) {
         if (GeneratedDataSet().empty()) {
             return;
         }
-        catalog::SetScreenGeometry(catalog::SelectScreenMode(1280, 1024));
+        catalog::SetScreenGeometry(catalog::SelectScreenMode(screen.X, screen.Y));
         // The data set's folders seen through a writable root, so the statistics file is
         // written beside them in a temporary place.
         for (const auto& entry : std::filesystem::directory_iterator(GeneratedDataSet())) {
@@ -148,10 +150,21 @@ class GameSession : public ::testing::Test {
                                const std::vector<std::unique_ptr<game::Exercise>>& series) {
             return std::make_unique<exercises::SeriesScoreOfForm>(host, s, series);
         };
+        StartWith(settings, std::move(parts));
+    }
+    // Builds and shows the game form for these settings and exercise types.
+    void StartWith(const game::CWybor& settings, game::SeriesParts parts) {
         game::MenuLink menu{[this] { ++menuHides; }, [this] { ++menuReturns; }};
-        form = std::make_unique<game::CGra>(menu, settings, parts);
+        form = std::make_unique<game::CGra>(menu, settings, std::move(parts));
         form->Show();
         h.app->ProcessMessages();
+    }
+    // The player's view of this session.
+    series_player::Session Player() {
+        return {*form, [this] { h.app->ProcessMessages(); }, [this](std::uint32_t ms) { Wait(ms); },
+                [this](platform::Key key, bool down) {
+                    down ? h.headless->HoldKey(key) : h.headless->ReleaseKey(key);
+                }};
     }
     BoxesExercise& Current() const {
         return dynamic_cast<BoxesExercise&>(*form->CurrentExercise());
@@ -164,7 +177,7 @@ class GameSession : public ::testing::Test {
     void Wait(uint32_t ms) { h.app->RunFor(ms); }
     std::filesystem::path StatisticsFile() const { return root_.Path() / "st.bin"; }
 
-    HeadlessApp h{{1280, 1024}};
+    HeadlessApp h;
     std::unique_ptr<game::TfmGry> form;
     std::vector<int> levels;  // the level of every exercise made, in order
     int menuHides = 0;

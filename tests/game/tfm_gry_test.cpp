@@ -4,10 +4,8 @@
 
 #include <fstream>
 
-#include "exercises/series_setup.h"
 #include "game/cgrupa.h"
 #include "game/game_session_fixture.h"
-#include "game/series_player.h"
 #include "game/tfm_wynik.h"
 #include "hang_guard.h"
 
@@ -170,80 +168,6 @@ TEST_F(GameSession, TheFirstExerciseComesFromOneLevelLower) {
     }
 }
 
-// Whole series of the real exercise types at level I, played with two switches: every task
-// solved, the next one by the automatic advance, and the results window's totals written to
-// the statistics file byte for byte.
-class RealSeries : public GameSession {
-  protected:
-    void StartReal(game::CWybor settings) {
-        game::MenuLink menu{[this] { ++menuHides; }, [this] { ++menuReturns; }};
-        form = std::make_unique<game::CGra>(menu, settings, exercises::MakeSeriesParts());
-        form->Show();
-        h.app->ProcessMessages();
-    }
-};
-
-struct SeriesCase {
-    const char* name;
-    int16_t quantity;
-    std::int8_t scan;
-    series_player::Switches switches;
-    size_t length;
-};
-
-void PrintTo(const SeriesCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class WholeSeries : public RealSeries, public testing::WithParamInterface<SeriesCase> {};
-
-TEST_P(WholeSeries, IsPlayedToTheEndAndRecordedAsTheResultsShowIt) {
-    const SeriesCase& c = GetParam();
-    HangGuard bound("a whole series", std::chrono::minutes(5));
-    StartReal(Series(c.quantity, c.scan));
-    ASSERT_EQ(form->Series().size(), c.length);
-    for (size_t task = 0; task < c.length; ++task) {
-        SCOPED_TRACE(task);
-        ASSERT_NE(form->CurrentExercise(), nullptr);
-        ASSERT_GT(series_player::Solve(
-                      *form, c.switches, [&] { h.app->ProcessMessages(); },
-                      [&](std::uint32_t ms) { Wait(ms); }),
-                  0);
-        if (task + 1 < c.length) {
-            // The automatic advance; a one-switch highlight steps on meanwhile.
-            form->TDalej.SetInterval(5000);
-            Wait(5100);
-            ASSERT_EQ(form->CurrentIndex(), static_cast<int>(task) + 1);
-        }
-    }
-    h.headless->PressKey(Key::Escape);
-    h.headless->PressKey(Key::Escape);
-    h.app->ProcessMessages();
-    ASSERT_TRUE(form->Ended());
-    EXPECT_EQ(menuReturns, 1);
-    const SeriesTotals totals = form->Score().Totals();
-    EXPECT_EQ(totals.Solved, static_cast<int16_t>(c.length));
-    EXPECT_EQ(totals.Unsolved, 0);
-    EXPECT_EQ(totals.NotStarted, 0);
-    auto& score = dynamic_cast<exercises::SeriesScoreOfForm&>(form->Score());
-    std::ifstream in(StatisticsFile(), std::ios::binary);
-    const std::string written((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(written, score.Wynik().SeriesRecord());
-    EXPECT_EQ(written.size(), 32u + c.length * 17u);  // one attempt at each task
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    LevelI, WholeSeries,
-    testing::Values(SeriesCase{"five_two_switches_internal", QuantityFew,
-                               ScanTwoSwitches | ScanInternalCycle, series_player::Switches::Two,
-                               5},
-                    SeriesCase{"ten_one_switch_internal", QuantityMedium,
-                               ScanOneSwitch | ScanInternalCycle, series_player::Switches::One, 10},
-                    SeriesCase{"fifteen_two_switches_external", QuantityMany,
-                               ScanTwoSwitches | ScanExternalCycle, series_player::Switches::Two,
-                               15}),
-    [](const testing::TestParamInfo<SeriesCase>& info) { return std::string(info.param.name); });
-
 // Once the task is solved the highlight runs over the enabled buttons; K does nothing there,
 // while the left mouse button selects the highlighted button: the stop button ends the series.
 TEST_F(GameSession, AScanningSelectionOfTheStopButtonEndsTheSeries) {
@@ -257,7 +181,7 @@ TEST_F(GameSession, AScanningSelectionOfTheStopButtonEndsTheSeries) {
     ASSERT_EQ(form->Scanning().GetPosition(), ScanRing::OnNext);
     Press(Key::Char, U'k');
     EXPECT_EQ(form->CurrentIndex(), 0);  // K acts inside the exercise only
-    form->SwitchStep();  // the back button is disabled on the first exercise: help
+    form->SwitchStep();                  // the back button is disabled on the first exercise: help
     EXPECT_EQ(form->Scanning().GetPosition(), ScanRing::OnHelp);
     form->SwitchStep();  // stop
     ASSERT_EQ(form->Scanning().Highlighted() != nullptr, true);
