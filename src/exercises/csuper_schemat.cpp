@@ -190,8 +190,8 @@ game::Hit CSuperSchemat::HitTest(std::int32_t dx, std::int32_t dy) {
     return {};
 }
 
-std::vector<CSuperSchemat::ObjectPlace> CSuperSchemat::ChoosableObjects() const {
-    std::vector<ObjectPlace> objects;
+std::vector<game::Choosable> CSuperSchemat::ChoosableElements() const {
+    std::vector<game::Choosable> objects;
     for (std::int32_t n = 0; n < ObjectCount(); ++n) {
         if (ObjectVisible(n) && ObjectSelectable(n)) {
             objects.push_back({n, ObjectRect(n)});

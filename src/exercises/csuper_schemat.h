@@ -65,14 +65,8 @@ class CSuperSchemat : public game::Exercise, public ScoredExercise {
     // selectable, -1 when it is not; kind 0 when there is none.
     game::Hit HitTest(std::int32_t dx, std::int32_t dy) override;
 
-    // An object the child can choose now, by the number the hit test reports for it.
-    struct ObjectPlace {
-        std::int32_t Number = 0;
-        platform::Rect Place;
-    };
-    // The visible, selectable objects in object-number order: where the vehicle can go to
-    // choose something.
-    std::vector<ObjectPlace> ChoosableObjects() const;
+    // The visible, selectable objects.
+    std::vector<game::Choosable> ChoosableElements() const override;
 
     // The area the vehicle may move in and where objects are placed.
     const platform::Rect& GetWorkRect() const { return WorkRect; }

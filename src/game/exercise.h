@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "platform/geometry.h"
 
@@ -14,6 +15,13 @@ struct Hit {
     int Kind = 0;
 
     friend bool operator==(const Hit&, const Hit&) = default;
+};
+
+// An element the child can choose now, by the number the hit test reports for it, and
+// where it stands.
+struct Choosable {
+    std::int32_t Element = 0;
+    platform::Rect Place;
 };
 
 // One exercise of a series, as the game form, its switch scanning and its key polling drive
@@ -70,6 +78,9 @@ class Exercise {
     virtual bool Choose(std::int32_t element, std::int32_t extra) = 0;
     // Where the vehicle starts (its top-left corner).
     virtual platform::Point VehicleStart() = 0;
+    // The visible elements that can be chosen now, in element-number order: where the
+    // vehicle can go to choose something.
+    virtual std::vector<Choosable> ChoosableElements() const = 0;
 };
 
 }  // namespace game

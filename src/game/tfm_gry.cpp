@@ -515,6 +515,9 @@ void TfmGry::SwitchSelect() {
 }
 
 void TfmGry::PollKeys() {
+    if (PlayTraceOn()) {
+        TracePlay();
+    }
     if (current_ == nullptr || ended_ || ScanningOn()) {
         return;
     }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "controls/cbutton.h"
@@ -144,6 +145,10 @@ class TfmGry : public platform::Form, public ExerciseHost {
     void TOdblokujTimer();
     bool ScanningOn() const { return !settings_.ScanFlag(ScanOff); }
     void ReturnToMenu();
+    // The play trace for tools that play from outside (see play_trace.cpp).
+    static bool PlayTraceOn();
+    void TracePlay();
+    std::string lastTrace_;
 
     MenuLink menu_;
     CWybor settings_;

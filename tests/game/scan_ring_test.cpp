@@ -60,6 +60,7 @@ class ScriptedExercise : public Exercise {
     Hit HitTest(std::int32_t, std::int32_t) override { return {}; }
     bool Choose(std::int32_t, std::int32_t) override { return false; }
     platform::Point VehicleStart() override { return {}; }
+    std::vector<Choosable> ChoosableElements() const override { return {}; }
 
     bool solved = false;
     int solvingElement = -1;

@@ -70,7 +70,7 @@ struct Approach {
 // straight into it with nothing else in the way. A child finds its own way there; the player
 // only drives the last steps, so that the key poll, the hit test and the choice run as in play.
 inline std::optional<Approach> LineUp(const Session& s, exercises::CSuperSchemat& exercise,
-                                      const exercises::CSuperSchemat::ObjectPlace& object) {
+                                      const game::Choosable& object) {
     pieces::CLudek& vehicle = s.Form.Vehicle();
     const platform::Rect area = s.Form.MoveArea();
     const platform::Rect v = vehicle.Rectangle();
@@ -104,7 +104,7 @@ inline std::optional<Approach> LineUp(const Session& s, exercises::CSuperSchemat
         for (std::int32_t k = 0; k * step < gap + w + h; ++k) {
             const game::Hit hit = exercise.HitTest(side.Way.Dx * k, side.Way.Dy * k);
             if (hit.Kind != 0) {
-                if (k > 0 && hit.Kind == 1 && hit.Element == object.Number) {
+                if (k > 0 && hit.Kind == 1 && hit.Element == object.Element) {
                     vehicle.Draw();
                     return side.Way;
                 }
@@ -144,14 +144,14 @@ inline int SolveByKeys(const Session& s, int maxChoices) {
         if (exercise->IsSolved()) {  // the key thread's own polls may have made the last choice
             return std::max(choices, 1);
         }
-        const auto objects = exercise->ChoosableObjects();
+        const auto objects = exercise->ChoosableElements();
         if (objects.empty()) {
             s.Wait(100);  // an animation may still be bringing them in
             continue;
         }
         const auto& object = objects[next++ % objects.size()];
         // A blocked element is untouchable until the form lets it go again.
-        while (s.Form.TOdblokuj.Enabled() && s.Form.TOdblokujTag == object.Number) {
+        while (s.Form.TOdblokuj.Enabled() && s.Form.TOdblokujTag == object.Element) {
             s.Wait(100);
         }
         // The key thread's own polls may make the choice before the player's poll does:
