@@ -28,17 +28,12 @@ namespace {
 constexpr const char* kCardFolder = "Data//Res//Kar//Nor//";
 constexpr std::uint32_t kLowFlags = 0xfff;
 constexpr std::uint32_t kHissingGroup = 0xF0000;
-// Past this many random draws VehicleStart looks for a free place in order, so that a play
-// area without room cannot hang the game.
-constexpr int kVehicleStartDraws = 100000;
-
-// The settings' sound groups; a selection of none counts as all three, so that every draw
-// has words to come from.
-int SoundGroupsOf(const game::CWybor& settings) {
-    const int groups = settings.SoundGroups();
-    return groups >= 1 && groups <= 7 ? groups : 7;
-}
-
+// Where the model stands in the bubble: the picture of the same-picture variant, the
+// other models; in design pixels from the bubble's corner.
+constexpr int kModelCardInset = 15;
+constexpr int kModelInset = 16;
+// The objects' distance to the play area's right and bottom edges, in design pixels.
+constexpr int kPlacementMargin = 100;
 // A random word number accepted by accept: random mod the table size, drawn again until
 // accepted. CBlad code 9 when no word of the table is accepted, so the draw always ends.
 template <class Accept>
@@ -63,26 +58,6 @@ bool KeyHoldsSound(const std::string& key, std::uint32_t bit) {
                        [&](const CSlowo& w) { return w.Key == key && (w.Flags & bit) != 0; });
 }
 
-// Whether the vehicle (size v) with its corner at p keeps clear of r: room for it on every
-// side, measured with r's own size for the object still to come.
-bool KeepsClear(Point p, const Rect& r, Point v) {
-    const bool insideX = r.Left - v.X - r.Width() - 1 < p.X && p.X < r.Right + v.X + 1;
-    const bool insideY = r.Top - v.Y - r.Height() - 1 < p.Y && p.Y < r.Bottom + v.Y + 1;
-    return !(insideX && insideY);
-}
-
-CTransBitmap LoadShelfPiece(const std::string& name) {
-    const std::string base = "Data\\Res\\" + name + SizeSuffix();
-    CTransBitmap piece;
-    try {
-        piece.LoadPair(NativePath(base + PairSuffix(false) + ".xbi"),
-                       NativePath(base + PairSuffix(true) + ".xbi"));
-    } catch (...) {
-        throw CBlad::ResourceMissing();
-    }
-    return piece;
-}
-
 }  // namespace
 
 std::uint32_t SoundBit(int code) {
@@ -99,7 +74,7 @@ std::uint32_t SoundBit(int code) {
 }
 
 CSchemat17::CSchemat17(game::ExerciseHost& host, const game::CWybor& settings)
-    : CSuperSchemat(host, settings) {
+    : SearchExercise(host, settings) {
     BuildRetryingRepeatedDraws([this] { Build(); }, [this] { FreeObjects(); });
 }
 
@@ -110,9 +85,8 @@ CSchemat17::~CSchemat17() {
 
 void CSchemat17::FreeObjects() {
     Cards.clear();
-    CardHomes.clear();
     Tiles.clear();
-    TileHomes.clear();
+    HomePositions.clear();
     ModelCard.reset();
     ModelLetter.reset();
     InstructionPicture.reset();
@@ -124,13 +98,8 @@ void CSchemat17::Build() {
     CreateInstructionPicture("mysl");
     Level = Settings.Level();
     InstructionName = "S17" + std::to_string(Level);
-    const Rect bubble = InstructionPicture->PictureRectOnScreen();
-    const ScreenGeometry& g = Geometry();
-    const auto modelPlace = [&](int d) {
-        return Point{bubble.Left + g.MapLength(d), bubble.Top + g.MapLength(d)};
-    };
     if (Level == 1) {
-        BuildSamePicture(modelPlace(15));
+        BuildSamePicture(ModelPlace(kModelCardInset));
     } else if (Level == 2) {
         int n = 0;
         while (n == 0) {
@@ -138,18 +107,12 @@ void CSchemat17::Build() {
         }
         InstructionName += std::to_string(n);
         if (n == 1) {
-            BuildSoundInPicture(modelPlace(16));
+            BuildSoundInPicture(ModelPlace(kModelInset));
         } else {
-            BuildLetterOfSound(modelPlace(16));
+            BuildLetterOfSound(ModelPlace(kModelInset));
         }
     }
     Found = 0;
-}
-
-void CSchemat17::SetUpModel(PictureTile& model) {
-    model.SetVisible(false);
-    model.SetOnClick([this](platform::MouseEvent&) { PlayInstruction(); });
-    model.SetOnDoubleClick([this](platform::MouseEvent&) { Restart(); });
 }
 
 std::unique_ptr<CKarta> CSchemat17::MakeCard(Point at, int word, bool selectable) {
@@ -160,9 +123,8 @@ std::unique_ptr<CKarta> CSchemat17::MakeCard(Point at, int word, bool selectable
 void CSchemat17::BuildSamePicture(Point modelPlace) {
     variant_ = Variant::SamePicture;
     Cards.resize(ObjectTotal);
-    CardHomes.resize(ObjectTotal);
     const std::uint32_t mask =
-        static_cast<std::uint32_t>(SoundMask(SoundGroupsOf(Settings), FlagAnyTrained));
+        static_cast<std::uint32_t>(SoundMask(SelectedSoundGroups(), FlagAnyTrained));
     const int model = DrawWordWhere([&](const CSlowo& w) { return w.Matches(mask); });
     ModelCard = MakeCard(modelPlace, model, false);
     SetUpModel(*ModelCard);
@@ -187,8 +149,7 @@ void CSchemat17::BuildSamePicture(Point modelPlace) {
 void CSchemat17::BuildSoundInPicture(Point modelPlace) {
     variant_ = Variant::SoundInPicture;
     Cards.resize(ObjectTotal);
-    CardHomes.resize(ObjectTotal);
-    const int sound = DrawTargetSound(SoundGroupsOf(Settings));
+    const int sound = DrawTargetSound(SelectedSoundGroups());
     const std::uint32_t bit = SoundBit(sound);
     ModelLetter = std::make_unique<CLitCyf>(Host.HostForm(), Host.Context(), modelPlace,
                                             std::string(SymbolName(sound)) + RedTileSuffix.data(),
@@ -220,8 +181,7 @@ void CSchemat17::BuildSoundInPicture(Point modelPlace) {
 void CSchemat17::BuildLetterOfSound(Point modelPlace) {
     variant_ = Variant::LetterOfSound;
     Tiles.resize(ObjectTotal);
-    TileHomes.resize(ObjectTotal);
-    const int groups = SoundGroupsOf(Settings);
+    const int groups = SelectedSoundGroups();
     const std::uint32_t mask = static_cast<std::uint32_t>(SoundMask(groups, FlagAnyTrained));
     const int model = DrawWordWhere([&](const CSlowo& w) { return w.Matches(mask); });
     ModelCard = MakeCard(modelPlace, model, false);
@@ -248,34 +208,12 @@ void CSchemat17::BuildLetterOfSound(Point modelPlace) {
     RecordHomes();
 }
 
-void CSchemat17::RecordHomes() {
-    for (size_t i = 0; i < Cards.size(); ++i) {
-        CardHomes[i] = {Cards[i]->ObjectRect().Left, Cards[i]->ObjectRect().Top};
-    }
-    for (size_t i = 0; i < Tiles.size(); ++i) {
-        TileHomes[i] = {Tiles[i]->ObjectRect().Left, Tiles[i]->ObjectRect().Top};
-    }
-}
-
 Point CSchemat17::PlaceObject(int k) const {
-    const ScreenGeometry& g = Geometry();
-    const Point v{Vehicle.Width(), Vehicle.Height()};
-    const int margin = g.MapLength(100);
-    const Rect model = Model()->ObjectRect();
-    return DrawPlacement([k] { return RandomPointInQuadrant(k % 4 + 1); },
-                         [&](const Point& p) {
-                             if (p.X <= WorkRect.Left || p.X >= WorkRect.Right - margin ||
-                                 p.Y <= WorkRect.Top || p.Y >= WorkRect.Bottom - margin ||
-                                 !KeepsClear(p, model, v)) {
-                                 return false;
-                             }
-                             for (int i = 0; i < k; ++i) {
-                                 if (!KeepsClear(p, ObjectRect(i), v)) {
-                                     return false;
-                                 }
-                             }
-                             return true;
-                         });
+    std::vector<Rect> placed{Model()->ObjectRect()};
+    for (int i = 0; i < k; ++i) {
+        placed.push_back(ObjectRect(i));
+    }
+    return SearchExercise::PlaceObject(k % 4 + 1, kPlacementMargin, {}, placed);
 }
 
 PictureTile* CSchemat17::Model() const {
@@ -300,21 +238,6 @@ std::int32_t CSchemat17::ObjectCount() const {
     return static_cast<std::int32_t>(Cards.empty() ? Tiles.size() : Cards.size());
 }
 
-Rect CSchemat17::ObjectRect(std::int32_t n) const {
-    const PictureTile* object = Object(n);
-    return object != nullptr ? object->ObjectRect() : Rect{};
-}
-
-bool CSchemat17::ObjectVisible(std::int32_t n) const {
-    const PictureTile* object = Object(n);
-    return object != nullptr && object->Visible();
-}
-
-bool CSchemat17::ObjectSelectable(std::int32_t n) const {
-    const PictureTile* object = Object(n);
-    return object != nullptr && object->Selectable();
-}
-
 bool CSchemat17::Matches(std::int32_t index) const {
     const PictureTile* object = Object(index);
     if (object == nullptr || !object->Selectable()) {
@@ -334,342 +257,44 @@ bool CSchemat17::Matches(std::int32_t index) const {
     return false;
 }
 
-void CSchemat17::Show(bool on) {
-    for (const auto& card : Cards) {
-        card->SetEnabled(on);
-    }
-    for (const auto& tile : Tiles) {
-        tile->SetEnabled(on);
-    }
-    for (platform::Control* c : {static_cast<platform::Control*>(InstructionPicture.get()),
-                                 static_cast<platform::Control*>(ModelCard.get()),
-                                 static_cast<platform::Control*>(ModelLetter.get())}) {
-        if (c != nullptr) {
-            c->SetEnabled(on);
-        }
-    }
+const std::vector<Point>& CSchemat17::GetCardHomes() const {
+    static const std::vector<Point> none;
+    return Cards.empty() ? none : HomePositions;
 }
 
-void CSchemat17::Paint() {
-    if (InstructionPicture) {
-        InstructionPicture->Paint();
-    }
-    for (const auto& card : Cards) {
-        card->Paint();
-    }
-    for (const auto& tile : Tiles) {
-        tile->Paint();
-    }
-    if (ModelCard) {
-        ModelCard->Paint();
-    }
-    if (ModelLetter) {
-        ModelLetter->Paint();
-    }
+const std::vector<Point>& CSchemat17::GetTileHomes() const {
+    static const std::vector<Point> none;
+    return Tiles.empty() ? none : HomePositions;
 }
 
-void CSchemat17::DrawScenery() {
-    const ScreenGeometry& g = Geometry();
-    const DrawContext context = Host.Context();
-    int x = 0;
-    int y = 0;
-    const auto draw = [&](CTransBitmap& piece) {
-        for (platform::Bitmap* target : {&context.Frame, &context.Scene}) {
-            piece.Draw(*target, x, y, 255);
-        }
-        context.Queue(Rect::FromSize(x, y, piece.Width(), piece.Height()));
-        x += piece.Width();
-    };
-    CTransBitmap left = LoadShelfPiece("lewo");
-    x = g.MapX(375);
-    y = g.MapY(g.DesignHeight) - left.Height();
-    draw(left);
-    if (FirstScenery) {
-        SlotX = x + g.MapLength(5);
-        SlotY = y + g.MapLength(15);
-        FirstScenery = false;
-    }
-    CTransBitmap middle = LoadShelfPiece("srodek");
-    const size_t pieces = Cards.size() / 2 + Tiles.size() / 2;
-    for (size_t i = 0; i < pieces; ++i) {
-        draw(middle);
-    }
-    CTransBitmap right = LoadShelfPiece("prawo");
-    draw(right);
+std::int32_t CSchemat17::ModelScanCode() const {
+    return ModelCard ? ModelCardCode : ModelLetterCode;
 }
 
-void CSchemat17::StartAnimation() {
-    EndAnimationThread();
-    if (PictureTile* model = Model()) {
-        AnimationThread = model->StartAnimation(Host.Context().Invalidate);
-    }
+std::int32_t CSchemat17::ObjectScanCode(std::int32_t index) const {
+    return (Tiles.empty() ? CardCodeBase : TileCodeBase) + index;
 }
 
-void CSchemat17::EndAnimation() {
-    if (ModelLetter) {
-        ModelLetter->SetVisible(true);
-    }
-    if (ModelCard) {
-        ModelCard->SetVisible(true);
-    }
-}
-
-void CSchemat17::Hint() {
-    if (Solved) {
-        return;
-    }
-    for (std::int32_t i = MatchingTotal; i < ObjectCount(); ++i) {
-        if (Matches(i)) {
-            Object(i)->SetFrame(SelectionFrames::Blue);
-            break;
-        }
-    }
-    ++Stat.Last().Hints;
-    Host.HostForm().Repaint();
-}
-
-game::Hit CSchemat17::Touched() const {
-    for (size_t i = 0; i < Cards.size(); ++i) {
-        if (Cards[i]->Visible() && Vehicle.Touches(Cards[i]->ObjectRect())) {
-            return {static_cast<std::int32_t>(i), Cards[i]->Selectable() ? 1 : -1};
-        }
-    }
-    for (size_t i = 0; i < Tiles.size(); ++i) {
-        if (Tiles[i]->Visible() && Vehicle.Touches(Tiles[i]->ObjectRect())) {
-            return {static_cast<std::int32_t>(i), Tiles[i]->Selectable() ? 1 : -1};
-        }
-    }
-    return {};
-}
-
-game::Hit CSchemat17::HitTest(std::int32_t dx, std::int32_t dy) {
-    Vehicle.Offset(dx, dy);
-    const game::Hit hit = Touched();
-    Vehicle.Offset(-dx, -dy);
-    return hit;
-}
-
-std::optional<std::int32_t> CSchemat17::ObjectUnderVehicle() const {
-    for (size_t i = 0; i < Cards.size(); ++i) {
-        if (Cards[i]->Selectable() && Vehicle.TouchesNear(Cards[i]->ObjectRect())) {
-            return static_cast<std::int32_t>(i);
-        }
-    }
-    for (size_t i = 0; i < Tiles.size(); ++i) {
-        if (Tiles[i]->Selectable() && Vehicle.TouchesNear(Tiles[i]->ObjectRect())) {
-            return static_cast<std::int32_t>(i);
-        }
-    }
-    return std::nullopt;
-}
-
-bool CSchemat17::Choose(std::int32_t element, std::int32_t /*extra*/) {
-    PictureTile* object = Object(element);
-    if (object == nullptr) {
-        return false;
-    }
-    if (Matches(element)) {
-        PlayFeedback(true);
-        ++Stat.Last().Points;
-        if (variant_ != Variant::SamePicture) {
-            object->SetFrame(SelectionFrames::Green);
-        }
-        Vehicle.Draw();
-        object->RemoveFrame();
-        const Rect from = object->ObjectRect();
-        const Rect to = object->MoveTo({SlotX, SlotY});
-        DissolveMove(from, to);
-        Vehicle.Draw();
-        object->SetSelectable(false);
-        SlotX += to.Width() + Geometry().MapLength(25);
-        ++Found;
-    } else if (!Solved) {
-        PlayFeedback(false);
-        ++Stat.Last().Errors;
-        object->SetFrame(SelectionFrames::Red);
-        Vehicle.Draw();
-    }
-    if (!Solved && Found >= MatchingTotal) {
-        Solved = true;
-        Host.DrawScore();
-        Vehicle.Celebrate(5);
-        return true;
-    }
-    return false;
-}
-
-Point CSchemat17::VehicleStart() {
-    const ScreenGeometry& g = Geometry();
-    const int vw = Vehicle.Width();
-    const int vh = Vehicle.Height();
-    std::vector<Rect> objects;
-    for (std::int32_t i = 0; i < ObjectCount(); ++i) {
-        objects.push_back(ObjectRect(i));
-    }
-    if (const PictureTile* model = Model()) {
-        objects.push_back(model->ObjectRect());
-    }
-    const auto fits = [&](Point p) {
-        if (!(WorkRect.Left < p.X && p.X < WorkRect.Right - vw && WorkRect.Top < p.Y &&
-              p.Y < WorkRect.Bottom - vh)) {
-            return false;
-        }
-        return std::none_of(objects.begin(), objects.end(), [&](const Rect& r) {
-            return r.Left - vw <= p.X && p.X <= r.Right && r.Top - vh <= p.Y && p.Y <= r.Bottom;
-        });
-    };
-    for (int draw = 0; draw < kVehicleStartDraws; ++draw) {
-        const Point p{g.LayoutRect.Left + Random() % g.DesignWidth,
-                      g.LayoutRect.Top + Random() % g.DesignHeight};
-        if (fits(p)) {
-            return p;
-        }
-    }
-    for (int y = WorkRect.Top + 1; y < WorkRect.Bottom - vh; ++y) {
-        for (int x = WorkRect.Left + 1; x < WorkRect.Right - vw; ++x) {
-            if (fits({x, y})) {
-                return {x, y};
-            }
-        }
-    }
-    return {WorkRect.Left + 1, WorkRect.Top + 1};
-}
-
-void CSchemat17::Restart() {
-    Host.StopAutoNext();
-    const auto reset = [](auto& objects, const std::vector<Point>& homes) {
-        for (size_t i = 0; i < objects.size(); ++i) {
-            objects[i]->SetSelectable(true);
-            objects[i]->RemoveFrame();
-            objects[i]->Erase();
-            objects[i]->MoveTo(homes[i]);
-        }
-    };
-    reset(Tiles, TileHomes);
-    reset(Cards, CardHomes);
-    Found = 0;
-    Stat.NewAttempt(Solved);
-    Solved = false;
-    FirstScenery = true;
-    DrawScenery();
-    Paint();
-    Vehicle.Erase();
-    Vehicle.MoveTo(VehicleStart());
-    Vehicle.Draw();
-    Host.HostForm().Repaint();
-}
-
-// ---- Scanning: the model at position 0, then the objects by their left edge.
-
-PictureTile* CSchemat17::Element(std::int32_t code) const {
-    if (code == ModelLetterCode) {
-        return ModelLetter.get();
-    }
-    if (code == ModelCardCode) {
-        return ModelCard.get();
-    }
-    const auto inList = [](const auto& list, std::int32_t i) -> PictureTile* {
-        return i >= 0 && static_cast<size_t>(i) < list.size() ? list[static_cast<size_t>(i)].get()
-                                                              : nullptr;
-    };
+std::int32_t CSchemat17::ObjectOfScanCode(std::int32_t code) const {
     if (code >= TileCodeBase) {
-        return inList(Tiles, code - TileCodeBase);
+        return Tiles.empty() ? -1 : code - TileCodeBase;
     }
     if (code >= CardCodeBase) {
-        return inList(Cards, code - CardCodeBase);
+        return Cards.empty() ? -1 : code - CardCodeBase;
     }
-    return nullptr;
-}
-
-bool CSchemat17::PositionInOrder(std::int32_t position) const {
-    return position >= 0 && position < static_cast<std::int32_t>(ScanOrder.size());
-}
-
-bool CSchemat17::SelectableAt(std::int32_t position) const {
-    if (position < 1 || !PositionInOrder(position)) {
-        return false;
-    }
-    const PictureTile* e = Element(ScanOrder[static_cast<size_t>(position)]);
-    return e != nullptr && e->Selectable();
+    return -1;
 }
 
 bool CSchemat17::ScanNext() {
     if (ScanOrder.empty()) {
-        std::int32_t base = 0;
-        if (!Tiles.empty()) {
-            base = TileCodeBase;
-        } else if (!Cards.empty()) {
-            base = CardCodeBase;
-        } else {
+        if (Tiles.empty() && Cards.empty()) {
             throw CBlad::FromCode(CBlad::ScanNoElementsCode);
         }
-        if (ModelCard) {
-            ScanOrder.push_back(ModelCardCode);
-        } else if (ModelLetter) {
-            ScanOrder.push_back(ModelLetterCode);
-        } else {
+        if (Model() == nullptr) {
             throw CBlad::FromCode(CBlad::ScanNoModelCode);
         }
-        for (const std::int32_t i : ObjectScanOrder()) {
-            ScanOrder.push_back(base + i);
-        }
     }
-    const auto count = static_cast<std::int32_t>(ScanOrder.size());
-    const std::int32_t old = PositionInOrder(ScanPos) ? ScanPos : -1;
-    std::int32_t position = old;
-    do {
-        position = position + 1 >= count ? 0 : position + 1;
-    } while (position != 0 && !SelectableAt(position));
-    if (old == 0 || SelectableAt(old)) {
-        Element(ScanOrder[static_cast<size_t>(old)])->RemoveFrame();
-    }
-    ScanPos = position;
-    if (PictureTile* e = Element(ScanOrder[static_cast<size_t>(position)])) {
-        e->SetFrame(SelectionFrames::Orange);
-    }
-    return position == count - 1;
-}
-
-bool CSchemat17::ScanStop() {
-    if (!PositionInOrder(ScanPos)) {
-        return false;
-    }
-    if (ScanPos == 0 || SelectableAt(ScanPos)) {
-        if (PictureTile* e = Element(ScanOrder[static_cast<size_t>(ScanPos)])) {
-            e->RemoveFrame();
-        }
-    }
-    ScanPos = -1;
-    return true;
-}
-
-bool CSchemat17::ScanZoom() {
-    if (!PositionInOrder(ScanPos)) {
-        return false;
-    }
-    if (PictureTile* e = Element(ScanOrder[static_cast<size_t>(ScanPos)])) {
-        e->Zoom();
-    }
-    return true;
-}
-
-bool CSchemat17::ScanSelect() {
-    if (SelectableAt(ScanPos)) {
-        const std::int32_t code = ScanOrder[static_cast<size_t>(ScanPos)];
-        return Choose(code - (code >= TileCodeBase ? TileCodeBase : CardCodeBase), 0);
-    }
-    if (ScanPos == 0 && !ScanOrder.empty()) {
-        PlayInstruction();
-    }
-    return false;
-}
-
-std::optional<Rect> CSchemat17::ScanTargetRect() {
-    if (!SelectableAt(ScanPos)) {
-        return std::nullopt;
-    }
-    const Rect& r = Element(ScanOrder[static_cast<size_t>(ScanPos)])->ObjectRect();
-    return Rect{r.Left, r.Top, r.Left + r.Width(), r.Top + r.Height()};
+    return SearchExercise::ScanNext();
 }
 
 }  // namespace exercises

@@ -279,10 +279,7 @@ void CSchemat1_2::ZoomObject(std::int32_t n) {
 }
 
 bool CSchemat1_2::VehicleTouches(const Rect& vehicle, const Rect& object) const {
-    // The vehicle's collision map stays where the vehicle is; moving the card the other way
-    // tests the same contact.
-    const Rect& at = Vehicle.Rectangle();
-    return Vehicle.Touches(object.Offset(at.Left - vehicle.Left, at.Top - vehicle.Top));
+    return VehicleMapTouches(vehicle, object);
 }
 
 std::vector<std::int32_t> CSchemat1_2::ObjectScanOrder() const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <string>
+#include <utility>
 
 #include "catalog/screen_geometry.h"
 #include "exercises/background_rotation.h"
@@ -180,6 +181,13 @@ bool CSuperSchemat::VehicleTouches(const Rect& vehicle, const Rect& object) cons
     return !vehicle.Intersect(object).IsEmpty();
 }
 
+bool CSuperSchemat::VehicleMapTouches(const Rect& vehicle, const Rect& object) const {
+    // The vehicle's collision map stays where the vehicle is; moving the object the other way
+    // tests the same contact.
+    const Rect& at = Vehicle.Rectangle();
+    return Vehicle.Touches(object.Offset(at.Left - vehicle.Left, at.Top - vehicle.Top));
+}
+
 game::Hit CSuperSchemat::HitTest(std::int32_t dx, std::int32_t dy) {
     const Rect moved = Vehicle.Rectangle().Offset(dx, dy);
     for (std::int32_t n = 0; n < ObjectCount(); ++n) {
@@ -201,10 +209,14 @@ std::vector<game::Choosable> CSuperSchemat::ChoosableElements() const {
 }
 
 std::vector<std::int32_t> CSuperSchemat::ObjectScanOrder() const {
-    // Repeatedly takes the leftmost remaining object (the first found among equals) and
-    // fills its place with the last one, so that equal left edges keep this selection's order.
     std::vector<std::int32_t> work(static_cast<size_t>(ObjectCount()));
     std::iota(work.begin(), work.end(), 0);
+    return OrderByLeftEdge(std::move(work));
+}
+
+std::vector<std::int32_t> CSuperSchemat::OrderByLeftEdge(std::vector<std::int32_t> work) const {
+    // Repeatedly takes the leftmost remaining object (the first found among equals) and
+    // fills its place with the last one, so that equal left edges keep this selection's order.
     std::vector<std::int32_t> order;
     while (work.size() > 1) {
         size_t best = 0;

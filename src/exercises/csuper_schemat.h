@@ -105,6 +105,11 @@ class CSuperSchemat : public game::Exercise, public ScoredExercise {
     // The scanning order after the instruction picture's entry; by default the objects by
     // ascending left edge.
     virtual std::vector<std::int32_t> ObjectScanOrder() const;
+    // The given objects by ascending left edge, equal edges in the order this selection
+    // yields: the leftmost remaining one is taken and the last one fills its place.
+    std::vector<std::int32_t> OrderByLeftEdge(std::vector<std::int32_t> work) const;
+    // Whether the vehicle's collision map, moved to the rectangle vehicle, touches object.
+    bool VehicleMapTouches(const platform::Rect& vehicle, const platform::Rect& object) const;
 
     // Takes the highlight away from the element at position (instruction picture at 0).
     void Unhighlight(std::int32_t position);

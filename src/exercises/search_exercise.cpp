@@ -1,0 +1,427 @@
+#include "exercises/search_exercise.h"
+
+#include <algorithm>
+#include <string>
+
+#include "catalog/screen_geometry.h"
+#include "exercises/draws.h"
+#include "exercises/placement.h"
+#include "media/cblad.h"
+#include "media/ctransbitmap.h"
+#include "media/data_paths.h"
+#include "media/random.h"
+#include "pieces/clitcyf.h"
+#include "pieces/selection_frames.h"
+
+using namespace catalog;
+using namespace media;
+using namespace pieces;
+
+namespace exercises {
+
+using platform::Point;
+using platform::Rect;
+
+namespace {
+
+// Past this many random draws VehicleStart looks for a free place in order, so that a play
+// area without room cannot hang the game.
+constexpr int kVehicleStartDraws = 100000;
+// Where the shelf begins, and where its first place lies on it, in design pixels.
+constexpr int kShelfLeft = 375;
+constexpr int kSlotInsetX = 5;
+constexpr int kSlotInsetY = 15;
+// The room between two objects on the shelf, in design pixels.
+constexpr int kSlotGap = 25;
+
+CTransBitmap LoadShelfPiece(const std::string& name) {
+    const std::string base = "Data\\Res\\" + name + SizeSuffix();
+    CTransBitmap piece;
+    try {
+        piece.LoadPair(NativePath(base + PairSuffix(false) + ".xbi"),
+                       NativePath(base + PairSuffix(true) + ".xbi"));
+    } catch (...) {
+        throw CBlad::ResourceMissing();
+    }
+    return piece;
+}
+
+}  // namespace
+
+SearchExercise::SearchExercise(game::ExerciseHost& host, const game::CWybor& settings)
+    : CSuperSchemat(host, settings) {}
+
+SearchExercise::~SearchExercise() = default;
+
+int SearchExercise::SelectedSoundGroups() const {
+    const int groups = Settings.SoundGroups();
+    return groups >= 1 && groups <= 7 ? groups : 7;
+}
+
+std::vector<std::int32_t> SearchExercise::Choosable() const {
+    std::vector<std::int32_t> objects;
+    const PictureTile* model = Model();
+    for (std::int32_t i = 0; i < ObjectCount(); ++i) {
+        if (Object(i) != model) {
+            objects.push_back(i);
+        }
+    }
+    return objects;
+}
+
+Rect SearchExercise::ObjectRect(std::int32_t n) const {
+    const PictureTile* object = Object(n);
+    return object != nullptr ? object->ObjectRect() : Rect{};
+}
+
+bool SearchExercise::ObjectVisible(std::int32_t n) const {
+    const PictureTile* object = Object(n);
+    return object != nullptr && object->Visible();
+}
+
+bool SearchExercise::ObjectSelectable(std::int32_t n) const {
+    const PictureTile* object = Object(n);
+    return object != nullptr && object->Selectable();
+}
+
+bool SearchExercise::VehicleTouches(const Rect& vehicle, const Rect& object) const {
+    return VehicleMapTouches(vehicle, object);
+}
+
+Point SearchExercise::PlaceObject(int quadrant, double margin, Clearance clearance,
+                                  std::span<const Rect> placed) const {
+    const double s = Geometry().LayoutScale;
+    const double vw = Vehicle.Width();
+    const double vh = Vehicle.Height();
+    const double right = WorkRect.Right - margin * s;
+    const double bottom = WorkRect.Bottom - margin * s;
+    // Room for the vehicle on every side of r, measured with r's own size for the object
+    // still to come.
+    const auto tooClose = [&](Point p, const Rect& r) {
+        const double x = p.X;
+        const double y = p.Y;
+        return x > r.Left - clearance.Before * vw - r.Width() - 1 &&
+               x < r.Right + clearance.After * vw + 1 &&
+               y > r.Top - clearance.Before * vh - r.Height() - 1 &&
+               y < r.Bottom + clearance.After * vh + 1;
+    };
+    return DrawPlacement([quadrant] { return RandomPointInQuadrant(quadrant); },
+                         [&](const Point& p) {
+                             if (p.X <= WorkRect.Left || p.X >= right || p.Y <= WorkRect.Top ||
+                                 p.Y >= bottom) {
+                                 return false;
+                             }
+                             return std::none_of(placed.begin(), placed.end(),
+                                                 [&](const Rect& r) { return tooClose(p, r); });
+                         });
+}
+
+Point SearchExercise::ModelPlace(int d) const {
+    const Rect bubble = InstructionPicture->PictureRectOnScreen();
+    const ScreenGeometry& g = Geometry();
+    return {bubble.Left + g.MapLength(d), bubble.Top + g.MapLength(d)};
+}
+
+void SearchExercise::SetUpModel(PictureTile& model) {
+    model.SetVisible(false);
+    model.SetOnClick([this](platform::MouseEvent&) { PlayInstruction(); });
+    model.SetOnDoubleClick([this](platform::MouseEvent&) { Restart(); });
+}
+
+void SearchExercise::RecordHomes() {
+    HomePositions.clear();
+    for (std::int32_t i = 0; i < ObjectCount(); ++i) {
+        const Rect r = ObjectRect(i);
+        HomePositions.push_back({r.Left, r.Top});
+    }
+}
+
+void SearchExercise::Show(bool on) {
+    if (InstructionPicture) {
+        InstructionPicture->SetEnabled(on);
+    }
+    for (std::int32_t i = 0; i < ObjectCount(); ++i) {
+        if (PictureTile* object = Object(i)) {
+            object->SetEnabled(on);
+        }
+    }
+    if (PictureTile* model = Model()) {
+        model->SetEnabled(on);
+    }
+}
+
+void SearchExercise::Paint() {
+    if (InstructionPicture) {
+        InstructionPicture->Paint();
+    }
+    PictureTile* model = Model();
+    bool modelPainted = false;
+    for (std::int32_t i = 0; i < ObjectCount(); ++i) {
+        if (PictureTile* object = Object(i)) {
+            object->Paint();
+            modelPainted = modelPainted || object == model;
+        }
+    }
+    if (model != nullptr && !modelPainted) {
+        model->Paint();
+    }
+}
+
+void SearchExercise::DrawScenery() {
+    const ScreenGeometry& g = Geometry();
+    const DrawContext context = Host.Context();
+    int x = 0;
+    int y = 0;
+    const auto draw = [&](CTransBitmap& piece) {
+        for (platform::Bitmap* target : {&context.Frame, &context.Scene}) {
+            piece.Draw(*target, x, y, 255);
+        }
+        context.Queue(Rect::FromSize(x, y, piece.Width(), piece.Height()));
+        x += piece.Width();
+    };
+    CTransBitmap left = LoadShelfPiece("lewo");
+    x = g.MapX(kShelfLeft);
+    y = g.MapY(g.DesignHeight) - left.Height();
+    draw(left);
+    if (FirstScenery) {
+        SlotX = x + g.MapLength(kSlotInsetX);
+        SlotY = y + g.MapLength(kSlotInsetY);
+        FirstScenery = false;
+    }
+    // One middle piece for every two objects to choose from.
+    CTransBitmap middle = LoadShelfPiece("srodek");
+    const size_t pieces = Choosable().size() / 2;
+    for (size_t i = 0; i < pieces; ++i) {
+        draw(middle);
+    }
+    CTransBitmap right = LoadShelfPiece("prawo");
+    draw(right);
+}
+
+void SearchExercise::StartAnimation() {
+    EndAnimationThread();
+    if (PictureTile* model = Model()) {
+        AnimationThread = model->StartAnimation(Host.Context().Invalidate);
+    }
+}
+
+void SearchExercise::EndAnimation() {
+    if (PictureTile* model = Model()) {
+        model->SetVisible(true);
+    }
+}
+
+void SearchExercise::Hint() {
+    if (Solved) {
+        return;
+    }
+    // The matching objects are the last four.
+    for (std::int32_t i = std::max(0, ObjectCount() - MatchingTotal); i < ObjectCount(); ++i) {
+        if (Matches(i)) {
+            Object(i)->SetFrame(SelectionFrames::Blue);
+            break;
+        }
+    }
+    ++Stat.Last().Hints;
+    Host.HostForm().Repaint();
+}
+
+void SearchExercise::Collect(PictureTile& object) {
+    PlayFeedback(true);
+    ++Stat.Last().Points;
+    if (GreenOnMatch()) {
+        object.SetFrame(SelectionFrames::Green);
+    }
+    Vehicle.Draw();
+    // The frame goes before the object travels, or its ring would stay behind on the field.
+    object.RemoveFrame();
+    const Rect from = object.ObjectRect();
+    const Rect to = object.MoveTo({SlotX, SlotY});
+    DissolveMove(from, to);
+    Vehicle.Draw();
+    object.SetSelectable(false);
+    SlotX += to.Width() + Geometry().MapLength(kSlotGap);
+    ++Found;
+}
+
+bool SearchExercise::Choose(std::int32_t element, std::int32_t /*extra*/) {
+    PictureTile* object = Object(element);
+    if (object == nullptr) {
+        return false;
+    }
+    if (Matches(element)) {
+        Collect(*object);
+    } else if (!Solved) {
+        PlayFeedback(false);
+        ++Stat.Last().Errors;
+        object->SetFrame(SelectionFrames::Red);
+        Vehicle.Draw();
+    }
+    if (!Solved && Found >= MatchingTotal) {
+        Solved = true;
+        Host.DrawScore();
+        Vehicle.Celebrate(5);
+        return true;
+    }
+    return false;
+}
+
+std::optional<std::int32_t> SearchExercise::ObjectUnderVehicle() const {
+    for (const std::int32_t i : Choosable()) {
+        const PictureTile* object = Object(i);
+        if (object->Selectable() && object->Visible() &&
+            Vehicle.TouchesNear(object->ObjectRect())) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+Point SearchExercise::VehicleStart() {
+    const ScreenGeometry& g = Geometry();
+    const int vw = Vehicle.Width();
+    const int vh = Vehicle.Height();
+    std::vector<Rect> objects;
+    for (std::int32_t i = 0; i < ObjectCount(); ++i) {
+        objects.push_back(ObjectRect(i));
+    }
+    if (const PictureTile* model = Model()) {
+        objects.push_back(model->ObjectRect());
+    }
+    // The whole vehicle inside the play area, touching nothing, edges included.
+    const auto fits = [&](Point p) {
+        if (!(WorkRect.Left < p.X && p.X < WorkRect.Right - vw && WorkRect.Top < p.Y &&
+              p.Y < WorkRect.Bottom - vh)) {
+            return false;
+        }
+        return std::none_of(objects.begin(), objects.end(), [&](const Rect& r) {
+            return r.Left - vw <= p.X && p.X <= r.Right && r.Top - vh <= p.Y && p.Y <= r.Bottom;
+        });
+    };
+    for (int draw = 0; draw < kVehicleStartDraws; ++draw) {
+        const Point p{g.LayoutRect.Left + Random() % g.DesignWidth,
+                      g.LayoutRect.Top + Random() % g.DesignHeight};
+        if (fits(p)) {
+            return p;
+        }
+    }
+    for (int y = WorkRect.Top + 1; y < WorkRect.Bottom - vh; ++y) {
+        for (int x = WorkRect.Left + 1; x < WorkRect.Right - vw; ++x) {
+            if (fits({x, y})) {
+                return {x, y};
+            }
+        }
+    }
+    return {WorkRect.Left + 1, WorkRect.Top + 1};
+}
+
+void SearchExercise::Restart() {
+    Host.StopAutoNext();
+    const PictureTile* model = Model();
+    for (std::int32_t i = 0; i < ObjectCount(); ++i) {
+        PictureTile* object = Object(i);
+        if (object == nullptr) {
+            continue;
+        }
+        // The model stays out of reach.
+        object->SetSelectable(object != model);
+        object->RemoveFrame();
+        object->Erase();
+        if (static_cast<size_t>(i) < HomePositions.size()) {
+            object->MoveTo(HomePositions[static_cast<size_t>(i)]);
+        }
+    }
+    Found = 0;
+    Stat.NewAttempt(Solved);
+    Solved = false;
+    FirstScenery = true;
+    DrawScenery();
+    Paint();
+    Vehicle.Erase();
+    Vehicle.MoveTo(VehicleStart());
+    Vehicle.Draw();
+    Host.HostForm().Repaint();
+}
+
+// ---- Scanning: the model at position 0, then the objects by their left edge.
+
+PictureTile* SearchExercise::ElementAt(std::int32_t position) const {
+    if (position < 0 || position >= static_cast<std::int32_t>(ScanOrder.size())) {
+        return nullptr;
+    }
+    if (position == 0) {
+        return Model();
+    }
+    return Object(ObjectOfScanCode(ScanOrder[static_cast<size_t>(position)]));
+}
+
+bool SearchExercise::SelectableAt(std::int32_t position) const {
+    const PictureTile* e = position >= 1 ? ElementAt(position) : nullptr;
+    return e != nullptr && e->Selectable();
+}
+
+bool SearchExercise::ScanNext() {
+    if (ScanOrder.empty()) {
+        ScanOrder.push_back(ModelScanCode());
+        for (const std::int32_t i : OrderByLeftEdge(Choosable())) {
+            ScanOrder.push_back(ObjectScanCode(i));
+        }
+    }
+    const auto count = static_cast<std::int32_t>(ScanOrder.size());
+    const std::int32_t old = ScanPos >= 0 && ScanPos < count ? ScanPos : -1;
+    std::int32_t position = old;
+    do {
+        position = position + 1 >= count ? 0 : position + 1;
+    } while (position != 0 && !SelectableAt(position));
+    if (old == 0 || SelectableAt(old)) {
+        if (PictureTile* e = ElementAt(old)) {
+            e->RemoveFrame();
+        }
+    }
+    ScanPos = position;
+    if (PictureTile* e = ElementAt(position)) {
+        e->SetFrame(SelectionFrames::Orange);
+    }
+    return position == count - 1;
+}
+
+bool SearchExercise::ScanStop() {
+    PictureTile* e = ElementAt(ScanPos);
+    if (e == nullptr) {
+        return false;
+    }
+    if (ScanPos == 0 || e->Selectable()) {
+        e->RemoveFrame();
+    }
+    ScanPos = -1;
+    return true;
+}
+
+bool SearchExercise::ScanZoom() {
+    PictureTile* e = ElementAt(ScanPos);
+    if (e == nullptr) {
+        return false;
+    }
+    e->Zoom();
+    return true;
+}
+
+bool SearchExercise::ScanSelect() {
+    if (SelectableAt(ScanPos)) {
+        return Choose(ObjectOfScanCode(ScanOrder[static_cast<size_t>(ScanPos)]), 0);
+    }
+    if (ScanPos == 0 && !ScanOrder.empty()) {
+        PlayInstruction();
+    }
+    return false;
+}
+
+std::optional<Rect> SearchExercise::ScanTargetRect() {
+    if (!SelectableAt(ScanPos)) {
+        return std::nullopt;
+    }
+    const Rect& r = ElementAt(ScanPos)->ObjectRect();
+    return Rect{r.Left, r.Top, r.Left + r.Width(), r.Top + r.Height()};
+}
+
+}  // namespace exercises
