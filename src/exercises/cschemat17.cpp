@@ -4,15 +4,11 @@
 #include <string>
 
 #include "catalog/resource_names.h"
-#include "catalog/screen_geometry.h"
 #include "catalog/word_table.h"
 #include "exercises/draws.h"
 #include "exercises/placement.h"
 #include "media/cblad.h"
-#include "media/ctransbitmap.h"
-#include "media/data_paths.h"
 #include "media/random.h"
-#include "pieces/selection_frames.h"
 
 using namespace catalog;
 using namespace media;

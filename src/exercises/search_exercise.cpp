@@ -105,15 +105,15 @@ Point SearchExercise::PlaceObject(int quadrant, double margin, Clearance clearan
                y > r.Top - clearance.Before * vh - r.Height() - 1 &&
                y < r.Bottom + clearance.After * vh + 1;
     };
-    return DrawPlacement([quadrant] { return RandomPointInQuadrant(quadrant); },
-                         [&](const Point& p) {
-                             if (p.X <= WorkRect.Left || p.X >= right || p.Y <= WorkRect.Top ||
-                                 p.Y >= bottom) {
-                                 return false;
-                             }
-                             return std::none_of(placed.begin(), placed.end(),
-                                                 [&](const Rect& r) { return tooClose(p, r); });
-                         });
+    return DrawPlacement(
+        [quadrant] { return RandomPointInQuadrant(quadrant); },
+        [&](const Point& p) {
+            if (p.X <= WorkRect.Left || p.X >= right || p.Y <= WorkRect.Top || p.Y >= bottom) {
+                return false;
+            }
+            return std::none_of(placed.begin(), placed.end(),
+                                [&](const Rect& r) { return tooClose(p, r); });
+        });
 }
 
 Point SearchExercise::ModelPlace(int d) const {

@@ -1,5 +1,6 @@
 #include "exercises/series_setup.h"
 
+#include "exercises/cschemat15.h"
 #include "exercises/cschemat17.h"
 #include "exercises/cschemat1_2.h"
 #include "exercises/series_score.h"
@@ -12,12 +13,14 @@ namespace {
 // The curriculum's level table: the type behind each draw number of a level. Only the types
 // built so far are listed; the draw keeps to what is listed (and the game form relaxes its
 // no-repeat rule as far as a short list needs). Each later type is added here.
-enum class Entry { None, Schemat1_2, Schemat17 };
+enum class Entry { None, Schemat1_2, Schemat15, Schemat17 };
 
 Entry EntryFor(int level, int draw) {
     switch (level) {
         case game::LevelI:
             switch (draw) {
+                case 2:
+                    return Entry::Schemat15;
                 case 3:
                     return Entry::Schemat17;
                 case 4:
@@ -44,6 +47,8 @@ game::SeriesParts MakeSeriesParts() {
         switch (EntryFor(level, draw)) {
             case Entry::Schemat1_2:
                 return std::make_unique<CSchemat1_2>(host, settings);
+            case Entry::Schemat15:
+                return std::make_unique<CSchemat15>(host, settings);
             case Entry::Schemat17:
                 return std::make_unique<CSchemat17>(host, settings);
             case Entry::None:

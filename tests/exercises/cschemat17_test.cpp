@@ -15,6 +15,7 @@
 #include "exercises/draws.h"
 #include "exercises/exercise_fixture.h"
 #include "exercises/placement.h"
+#include "exercises/search_fixture.h"
 #include "media/cblad.h"
 #include "media/cslowo.h"
 #include "media/picture_fixture.h"
@@ -23,6 +24,7 @@
 
 using namespace exercises;
 using namespace exercise_fixture;
+using namespace search_fixture;
 
 using pieces::SelectionFrames;
 using platform::Color;
@@ -31,20 +33,6 @@ using platform::Rect;
 using Variant = CSchemat17::Variant;
 
 namespace {
-
-// Solves an exercise through Choose alone: chooses the elements in the given order and stops
-// at the choice that reports the solution. Returns how many choices that took, or -1 when
-// none of them solved the task.
-int SolveByChoosing(game::Exercise& exercise, std::span<const std::int32_t> elements) {
-    int choices = 0;
-    for (const std::int32_t element : elements) {
-        ++choices;
-        if (exercise.Choose(element, 0)) {
-            return choices;
-        }
-    }
-    return -1;
-}
 
 // The objects the exercise would accept now, in index order.
 std::vector<std::int32_t> MatchingObjects(const CSchemat17& e) {
@@ -57,25 +45,15 @@ std::vector<std::int32_t> MatchingObjects(const CSchemat17& e) {
     return found;
 }
 
-constexpr Color kTileColour{200, 60, 160};
-constexpr Color kShelfColour{90, 60, 30};
-constexpr int kCardW = 100, kCardH = 70, kTileW = 60, kTileH = 80;
-constexpr int kShelfEndW = 30, kShelfMiddleW = 200, kShelfH = 100;
-
-Rect Grow(const Rect& r, int dx, int dy) {
-    return {r.Left - dx, r.Top - dy, r.Right + dx, r.Bottom + dy};
-}
+constexpr int kCardW = 100, kCardH = 70;
 
 // The colour of the card of a key, so a probe tells which card lies where.
 Color CardColour(const std::string& key) {
-    const auto h = static_cast<unsigned>(std::hash<std::string>{}(key));
-    return {static_cast<uint8_t>(30 + h % 190), static_cast<uint8_t>(30 + (h / 190) % 190),
-            static_cast<uint8_t>(30 + (h / 36100) % 190)};
+    return HashColour(key);
 }
 
-// Every card of the word table, the letter tiles, the shelf pieces, the praise and remark
-// recordings and the instructions in the data root.
-class Schemat17Test : public ExerciseTest {
+// Every card of the word table besides what every search asks for.
+class Schemat17Test : public SearchTest {
   protected:
     Schemat17Test() {
         const std::string s = media::SizeSuffix();
@@ -86,25 +64,6 @@ class Schemat17Test : public ExerciseTest {
         }
         for (const std::string& key : keys) {
             WriteJpeg("Res/Kar/Nor/" + key + s + ".xji", Plain(kCardW, kCardH, CardColour(key)));
-        }
-        for (int code : {1, 2, 9, 20, 21, 22, 23, 24, 25, 26, 27, 28}) {
-            const std::string name(catalog::SymbolName(code));
-            WriteBmp("Lib/GFX/" + name + s + ".xbi", Plain(kTileW, kTileH, kTileColour));
-            WriteBmp("Lib/GFX/" + name + "_red" + s + ".xbi", Plain(kTileW, kTileH, kTileColour));
-        }
-        for (const auto& [name, w] : std::map<std::string, int>{
-                 {"lewo", kShelfEndW}, {"srodek", kShelfMiddleW}, {"prawo", kShelfEndW}}) {
-            WriteBmp("Res/" + name + s + "_B.xbi", Plain(w, kShelfH, kShelfColour));
-            WriteBmp("Res/" + name + s + "_W.xbi", Plain(w, kShelfH, kShelfColour));
-        }
-        for (int n = 1; n <= catalog::PraiseCount; ++n) {
-            WriteSound("Res/Snd/g" + std::to_string(n) + ".snd", 10);
-        }
-        for (int n = 1; n <= catalog::RemarkCount; ++n) {
-            WriteSound("Res/Snd/b" + std::to_string(n) + ".snd", 10);
-        }
-        for (const char* name : {"S171", "S1721", "S1722"}) {
-            WriteSound(std::string("Res/Snd/Pol/") + name + ".snd", 10);
         }
     }
 
@@ -123,17 +82,6 @@ class Schemat17Test : public ExerciseTest {
                 return e;
             }
         }
-    }
-    // Praise ('g') and remark ('b') recordings asked for since recording started.
-    static std::string Feedback() {
-        std::string kinds;
-        for (const auto& r : platform::Sound::Recorded()) {
-            const std::string name = r.Path.substr(r.Path.find_last_of('/') + 1);
-            if (name.size() > 1 && (name[0] == 'g' || name[0] == 'b') && isdigit(name[1])) {
-                kinds += name[0];
-            }
-        }
-        return kinds;
     }
 };
 
@@ -322,7 +270,7 @@ TEST_P(Schemat17VariantTest, ChoicesCountAndTheFourthMatchSolvesTheTask) {
     EXPECT_EQ(e->GetSlot(), (Point{slot.X + before.Width() + 25, slot.Y}));
     const Color there = form_.SceneBitmap.GetPixel(onShelf.Left + 5, onShelf.Top + 5);
     if (GetParam().variant == Variant::LetterOfSound) {
-        EXPECT_EQ(there, kTileColour);
+        EXPECT_EQ(there, TileColour(e->GetTiles()[5]->Name()));
     } else {
         EXPECT_TRUE(Near(there, CardColour(e->GetCards()[5]->Word().Key)));
     }
@@ -361,14 +309,7 @@ TEST_F(Schemat17Test, SoundVariantsAcceptEveryCardHoldingTheSound) {
 TEST_F(Schemat17Test, OutOfRangeElementsAreIgnored) {
     auto e = MakeVariant(Variant::SamePicture);
     e->Begin();
-    for (const std::int32_t element : {-1, 8, 1000, 2004}) {
-        EXPECT_FALSE(e->Choose(element, 0));
-        EXPECT_FALSE(e->Block(element));
-        e->Unblock(element);
-    }
-    EXPECT_EQ(e->GetStat().Last(), CStatWart{});
-    // Nothing is ever blocked.
-    EXPECT_FALSE(e->Block(0));
+    ExpectOutsideNumbersIgnored(*e, {-1, 8, 1000, 2004}, 0);
 }
 
 TEST_F(Schemat17Test, HintFramesTheFirstMatchNotYetOnTheShelfAndCountsIt) {
@@ -396,11 +337,7 @@ TEST_F(Schemat17Test, RestartPutsEverythingBackAsANewAttempt) {
     SolveByChoosing(*e, all);
     e->Restart();
     EXPECT_EQ(host_->autoNextStops, 1);
-    EXPECT_FALSE(e->IsSolved());
-    EXPECT_EQ(e->GetFound(), 0);
-    EXPECT_EQ(e->GetSlot(), slot);
-    ASSERT_EQ(e->GetStat().Attempts.size(), 2u);
-    EXPECT_EQ(e->GetStat().Attempts[0].Points, 4);
+    ExpectFreshAttempt(*e, slot);
     EXPECT_EQ(e->GetStat().AbandonedAttempts, 0);
     for (int k = 0; k < 8; ++k) {
         const pieces::PictureTile* o = e->Object(k);
@@ -518,14 +455,7 @@ TEST_F(Schemat17Test, AnObjectLastInOrderOnTheShelfIsSkippedAndNoStepIsLast) {
     }
     EXPECT_FALSE(e->ScanSelect());
     EXPECT_EQ(e->GetFound(), 1);
-    std::set<std::int32_t> visited;
-    for (int step = 0; step < 20; ++step) {
-        const bool last = e->ScanNext();
-        EXPECT_NE(e->GetScanPos(), shelved);
-        visited.insert(e->GetScanPos());
-        EXPECT_EQ(last, shelved != 8 && e->GetScanPos() == 8);
-    }
-    EXPECT_EQ(visited.size(), 8u);
+    ExpectShelvedEntrySkipped(*e, shelved);
 }
 
 TEST_F(Schemat17Test, ScanningWithoutObjectsIsAnInitialisationError) {
@@ -549,7 +479,8 @@ TEST_F(Schemat17Test, TheFadeInShowsTheModelAndEndAnimationMakesItVisible) {
     EXPECT_TRUE(e->GetModelLetter()->Visible());
     e->Paint();
     const Rect r = e->GetModelLetter()->ObjectRect();
-    EXPECT_EQ(form_.FrameBitmap.GetPixel(r.Left + 3, r.Top + 3), kTileColour);
+    EXPECT_EQ(form_.FrameBitmap.GetPixel(r.Left + 3, r.Top + 3),
+              TileColour(e->GetModelLetter()->Name()));
 }
 
 TEST_F(Schemat17Test, ShowSwitchesEveryControl) {

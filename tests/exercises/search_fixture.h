@@ -1,0 +1,146 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <set>
+#include <span>
+#include <string>
+
+#include "catalog/resource_names.h"
+#include "exercises/csuper_schemat.h"
+#include "exercises/exercise_fixture.h"
+#include "exercises/search_exercise.h"
+#include "game/exercise.h"
+#include "media/data_paths.h"
+#include "media/picture_fixture.h"
+#include "platform/sound.h"
+
+namespace search_fixture {
+
+inline constexpr platform::Color kShelfColour{90, 60, 30};
+inline constexpr int kTileW = 60, kTileH = 80;
+inline constexpr int kShelfEndW = 30, kShelfMiddleW = 200, kShelfH = 100;
+
+// A colour of its own for each text.
+inline platform::Color HashColour(const std::string& text) {
+    const auto h = static_cast<unsigned>(std::hash<std::string>{}(text));
+    return {static_cast<uint8_t>(30 + h % 190), static_cast<uint8_t>(30 + (h / 190) % 190),
+            static_cast<uint8_t>(30 + (h / 36100) % 190)};
+}
+
+// A colour of its own for each tile picture, so a probe tells which tile lies where.
+inline platform::Color TileColour(const std::string& name) {
+    return HashColour(name + "#tile");
+}
+
+// Solves an exercise through Choose alone: chooses the elements in the given order and stops
+// at the choice that reports the solution. Returns how many choices that took, or -1 when
+// none of them solved the task.
+inline int SolveByChoosing(game::Exercise& exercise, std::span<const std::int32_t> elements) {
+    int choices = 0;
+    for (const std::int32_t element : elements) {
+        ++choices;
+        if (exercise.Choose(element, 0)) {
+            return choices;
+        }
+    }
+    return -1;
+}
+
+// Steps the highlight of an exercise whose entry at position shelved went to the shelf: it
+// never stands there again, visits every other entry, and only the last entry of the order
+// (of 9) ends a round, so with that one on the shelf no step does.
+inline void ExpectShelvedEntrySkipped(exercises::CSuperSchemat& exercise, std::int32_t shelved) {
+    std::set<std::int32_t> visited;
+    for (int step = 0; step < 20; ++step) {
+        const bool last = exercise.ScanNext();
+        EXPECT_NE(exercise.GetScanPos(), shelved);
+        visited.insert(exercise.GetScanPos());
+        EXPECT_EQ(last, shelved != 8 && exercise.GetScanPos() == 8);
+    }
+    EXPECT_EQ(visited.size(), 8u);
+}
+
+// Choosing, blocking or unblocking an element number outside the exercise changes nothing;
+// blocking any element never happens.
+inline void ExpectOutsideNumbersIgnored(exercises::CSuperSchemat& exercise,
+                                        std::initializer_list<std::int32_t> outside,
+                                        std::int32_t inside) {
+    for (const std::int32_t element : outside) {
+        EXPECT_FALSE(exercise.Choose(element, 0)) << element;
+        EXPECT_FALSE(exercise.Block(element)) << element;
+        exercise.Unblock(element);
+    }
+    EXPECT_EQ(exercise.GetStat().Last(), exercises::CStatWart{});
+    EXPECT_FALSE(exercise.Block(inside));
+}
+
+// After a solved task was started again: unsolved, nothing found, the shelf's first place
+// next, and the solved attempt kept with its four points before a fresh one.
+inline void ExpectFreshAttempt(const exercises::SearchExercise& exercise, platform::Point slot) {
+    EXPECT_FALSE(exercise.IsSolved());
+    EXPECT_EQ(exercise.GetFound(), 0);
+    EXPECT_EQ(exercise.GetSlot(), slot);
+    ASSERT_EQ(exercise.GetStat().Attempts.size(), 2u);
+    EXPECT_EQ(exercise.GetStat().Attempts[0].Points, 4);
+    EXPECT_EQ(exercise.GetStat().Last(), exercises::CStatWart{});
+}
+
+inline platform::Rect Grow(const platform::Rect& r, int dx, int dy) {
+    return {r.Left - dx, r.Top - dy, r.Right + dx, r.Bottom + dy};
+}
+
+}  // namespace search_fixture
+
+// What the search exercises ask the data folder for besides the exercise base: the tiles of
+// the trained sounds (plain and red), the distractor letters and the digits, the shelf
+// pieces, the praise and remark recordings and the instructions.
+class SearchTest : public ExerciseTest {
+  protected:
+    SearchTest() {
+        using namespace search_fixture;
+        const std::string s = media::SizeSuffix();
+        const auto writeTile = [&](const std::string& name) {
+            WriteBmp("Lib/GFX/" + name + s + ".xbi", Plain(kTileW, kTileH, TileColour(name)));
+        };
+        for (int code : {1, 2, 9}) {
+            writeTile(std::string(catalog::SymbolName(code)) + "_red");
+        }
+        for (int code : {1,  2,  9,  20, 21, 22, 23, 24, 25, 26, 27,
+                         28, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59}) {
+            writeTile(std::string(catalog::SymbolName(code)));
+        }
+        for (const auto& [name, w] : std::map<std::string, int>{
+                 {"lewo", kShelfEndW}, {"srodek", kShelfMiddleW}, {"prawo", kShelfEndW}}) {
+            WriteBmp("Res/" + name + s + "_B.xbi", Plain(w, kShelfH, kShelfColour));
+            WriteBmp("Res/" + name + s + "_W.xbi", Plain(w, kShelfH, kShelfColour));
+        }
+        for (int n = 1; n <= catalog::PraiseCount; ++n) {
+            WriteSound("Res/Snd/g" + std::to_string(n) + ".snd", 10);
+        }
+        for (int n = 1; n <= catalog::RemarkCount; ++n) {
+            WriteSound("Res/Snd/b" + std::to_string(n) + ".snd", 10);
+        }
+        for (const char* name : {"S171", "S1721", "S1722", "S15", "S3_4a"}) {
+            WriteSound(std::string("Res/Snd/Pol/") + name + ".snd", 10);
+        }
+    }
+
+    // Praise ('g') and remark ('b') recordings asked for since recording started.
+    static std::string Feedback() {
+        std::string kinds;
+        for (const auto& r : platform::Sound::Recorded()) {
+            const std::string name = r.Path.substr(r.Path.find_last_of('/') + 1);
+            if (name.size() > 1 && (name[0] == 'g' || name[0] == 'b') &&
+                std::isdigit(static_cast<unsigned char>(name[1]))) {
+                kinds += name[0];
+            }
+        }
+        return kinds;
+    }
+};
