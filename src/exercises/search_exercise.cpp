@@ -181,7 +181,8 @@ void SearchExercise::DrawScenery() {
     };
     CTransBitmap left = LoadShelfPiece("lewo");
     x = g.MapX(kShelfLeft);
-    y = g.MapY(g.DesignHeight) - left.Height();
+    // On the layout's bottom edge (the design height is already in screen pixels).
+    y = g.LayoutRect.Top + g.DesignHeight - left.Height();
     draw(left);
     if (FirstScenery) {
         SlotX = x + g.MapLength(kSlotInsetX);

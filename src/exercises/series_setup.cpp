@@ -3,6 +3,7 @@
 #include "exercises/cschemat15.h"
 #include "exercises/cschemat17.h"
 #include "exercises/cschemat1_2.h"
+#include "exercises/cschemat3_4a.h"
 #include "exercises/series_score.h"
 #include "game/cgrupa.h"
 
@@ -13,7 +14,7 @@ namespace {
 // The curriculum's level table: the type behind each draw number of a level. Only the types
 // built so far are listed; the draw keeps to what is listed (and the game form relaxes its
 // no-repeat rule as far as a short list needs). Each later type is added here.
-enum class Entry { None, Schemat1_2, Schemat15, Schemat17 };
+enum class Entry { None, Schemat1_2, Schemat15, Schemat17, Schemat3_4a };
 
 Entry EntryFor(int level, int draw) {
     switch (level) {
@@ -25,6 +26,8 @@ Entry EntryFor(int level, int draw) {
                     return Entry::Schemat17;
                 case 4:
                     return Entry::Schemat1_2;
+                case 6:
+                    return Entry::Schemat3_4a;
                 default:
                     return Entry::None;
             }
@@ -35,22 +38,34 @@ Entry EntryFor(int level, int draw) {
     }
 }
 
+// Whether an entry's condition on the sound groups holds.
+bool Allows(Entry entry, int soundGroups) {
+    return entry != Entry::None &&
+           (entry != Entry::Schemat3_4a || CSchemat3_4a::SuitsSoundGroups(soundGroups));
+}
+
 }  // namespace
 
 game::SeriesParts MakeSeriesParts() {
     game::SeriesParts parts;
-    parts.Available = [](int level, int draw, int /*soundGroups*/) {
-        return EntryFor(level, draw) != Entry::None;
+    parts.Available = [](int level, int draw, int soundGroups) {
+        return Allows(EntryFor(level, draw), soundGroups);
     };
     parts.CreateExercise = [](game::ExerciseHost& host, const game::CWybor& settings, int level,
                               int draw) -> std::unique_ptr<game::Exercise> {
-        switch (EntryFor(level, draw)) {
+        const Entry entry = EntryFor(level, draw);
+        if (!Allows(entry, settings.SoundGroups())) {
+            return nullptr;
+        }
+        switch (entry) {
             case Entry::Schemat1_2:
                 return std::make_unique<CSchemat1_2>(host, settings);
             case Entry::Schemat15:
                 return std::make_unique<CSchemat15>(host, settings);
             case Entry::Schemat17:
                 return std::make_unique<CSchemat17>(host, settings);
+            case Entry::Schemat3_4a:
+                return std::make_unique<CSchemat3_4a>(host, settings);
             case Entry::None:
                 break;
         }

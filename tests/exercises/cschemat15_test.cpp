@@ -21,10 +21,7 @@ namespace {
 class Schemat15Test : public SearchTest {
   protected:
     std::unique_ptr<CSchemat15> Make(int soundGroups) {
-        game::CWybor settings;
-        settings.poziom = game::LevelI;
-        settings.gloski = static_cast<std::int16_t>(soundGroups);
-        return std::make_unique<CSchemat15>(*host_, settings);
+        return MakeAtLevelI<CSchemat15>(soundGroups);
     }
 };
 

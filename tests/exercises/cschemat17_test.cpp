@@ -426,12 +426,7 @@ TEST_P(Schemat17VariantTest, ScanningStartsAtTheModelAndGoesByLeftEdge) {
     EXPECT_FALSE(e->ScanNext());
     EXPECT_EQ(e->GetScanPos(), 0);
     EXPECT_EQ(e->Object(lastObject)->FrameStyle(), SelectionFrames::None);
-    EXPECT_FALSE(e->ScanTargetRect().has_value());
-    platform::Sound::StartRecording();
-    EXPECT_FALSE(e->ScanSelect());
-    ASSERT_EQ(platform::Sound::Recorded().size(), 1u);
-    EXPECT_EQ(platform::Sound::Recorded()[0].Path,
-              NativeFile(std::string("Res/Snd/Pol/") + GetParam().instruction + ".snd"));
+    ExpectModelSelectPlaysInstruction(*e, GetParam().instruction);
     EXPECT_TRUE(e->ScanStop());
     EXPECT_EQ(e->GetScanPos(), -1);
     EXPECT_FALSE(e->ScanStop());

@@ -7,6 +7,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <set>
 #include <span>
 #include <string>
@@ -15,6 +16,8 @@
 #include "exercises/csuper_schemat.h"
 #include "exercises/exercise_fixture.h"
 #include "exercises/search_exercise.h"
+#include "game/cgrupa.h"
+#include "game/cwybor.h"
 #include "game/exercise.h"
 #include "media/data_paths.h"
 #include "media/picture_fixture.h"
@@ -102,7 +105,7 @@ inline platform::Rect Grow(const platform::Rect& r, int dx, int dy) {
 // pieces, the praise and remark recordings and the instructions.
 class SearchTest : public ExerciseTest {
   protected:
-    SearchTest() {
+    explicit SearchTest(platform::Point screen = {1280, 960}) : ExerciseTest(screen) {
         using namespace search_fixture;
         const std::string s = media::SizeSuffix();
         const auto writeTile = [&](const std::string& name) {
@@ -129,6 +132,27 @@ class SearchTest : public ExerciseTest {
         for (const char* name : {"S171", "S1721", "S1722", "S15", "S3_4a"}) {
             WriteSound(std::string("Res/Snd/Pol/") + name + ".snd", 10);
         }
+    }
+
+    // A search type built at level I for a sound-group selection.
+    template <class Type>
+    std::unique_ptr<Type> MakeAtLevelI(int soundGroups) {
+        game::CWybor settings;
+        settings.poziom = game::LevelI;
+        settings.gloski = static_cast<std::int16_t>(soundGroups);
+        return std::make_unique<Type>(*host_, settings);
+    }
+
+    // With the highlight on the model: there is nowhere to drive, and selecting it plays the
+    // instruction and nothing else.
+    void ExpectModelSelectPlaysInstruction(exercises::CSuperSchemat& exercise,
+                                           const std::string& instruction) {
+        EXPECT_FALSE(exercise.ScanTargetRect().has_value());
+        platform::Sound::StartRecording();
+        EXPECT_FALSE(exercise.ScanSelect());
+        ASSERT_EQ(platform::Sound::Recorded().size(), 1u);
+        EXPECT_EQ(platform::Sound::Recorded()[0].Path,
+                  NativeFile("Res/Snd/Pol/" + instruction + ".snd"));
     }
 
     // Praise ('g') and remark ('b') recordings asked for since recording started.

@@ -12,6 +12,7 @@
 
 #include "catalog/resource_names.h"
 #include "exercises/cschemat15.h"
+#include "exercises/cschemat3_4a.h"
 #include "exercises/exercise_fixture.h"
 #include "exercises/placement.h"
 #include "exercises/search_fixture.h"
@@ -61,11 +62,23 @@ const TileSearchCase kTypes[] = {
      // The first tile touched.
      {5, -1},
      {5, -1}},
+    {"Digits",
+     [](game::ExerciseHost& h, const game::CWybor& s) {
+         return std::make_unique<CSchemat3_4a>(h, s);
+     },
+     "S3_4a",
+     game::SoundGroupJ,
+     51,
+     110,
+     [](int code) { return std::string(catalog::SymbolName(code)); },
+     // One still to be chosen first, else the last one that stops the vehicle.
+     {6, 1},
+     {6, -1}},
 };
 
 class TileSearchTest : public SearchTest, public testing::WithParamInterface<TileSearchCase> {
   protected:
-    TileSearchTest() {
+    explicit TileSearchTest(Point screen = {1280, 960}) : SearchTest(screen) {
         // Frames ten pixels around a tile.
         WriteFrames(kTileW + 20, kTileH + 20);
         for (const char* name : {"l", "r", "j", "jeden", "zero", "cztery"}) {
@@ -89,6 +102,12 @@ class TileSearchTest : public SearchTest, public testing::WithParamInterface<Til
     }
     static std::vector<std::int32_t> Copies() { return {5, 6, 7, 8}; }
     Point Home(const TileSearch& e, int i) const { return e.GetHomes()[static_cast<size_t>(i)]; }
+};
+
+// The small layout in the middle of a larger screen.
+class TileSearchSmallLayoutTest : public TileSearchTest {
+  protected:
+    TileSearchSmallLayoutTest() : TileSearchTest({1200, 900}) {}
 };
 
 }  // namespace
@@ -280,12 +299,7 @@ TEST_P(TileSearchTest, ScanningStartsAtTheModelAndGoesOverTheTilesByLeftEdge) {
     EXPECT_EQ(e->GetScanPos(), 0);
     EXPECT_EQ(e->Tile(order[8]).FrameStyle(), SelectionFrames::None);
     EXPECT_EQ(e->Tile(0).FrameStyle(), SelectionFrames::Orange);
-    EXPECT_FALSE(e->ScanTargetRect().has_value());
-    platform::Sound::StartRecording();
-    EXPECT_FALSE(e->ScanSelect());
-    ASSERT_EQ(platform::Sound::Recorded().size(), 1u);
-    EXPECT_EQ(platform::Sound::Recorded()[0].Path,
-              NativeFile(std::string("Res/Snd/Pol/") + GetParam().instruction + ".snd"));
+    ExpectModelSelectPlaysInstruction(*e, GetParam().instruction);
     EXPECT_EQ(e->GetStat().Last(), CStatWart{});
     // Zooming the model speaks it.
     platform::Sound::StartRecording();
@@ -444,6 +458,51 @@ TEST_P(TileSearchTest, AMissingTilePictureIsTheReinstallMessage) {
     }
     EXPECT_EQ(form_.Controls().size(), controls);
 }
+
+// Every place is scaled and taken from the layout's corner, and the vehicle stays inside the
+// play area.
+TEST_P(TileSearchSmallLayoutTest, PlacesScaleIntoTheCentredLayout) {
+    const Point corner{88, 66};
+    const pieces::CLudek& v = host_->Vehicle();
+    for (std::uint32_t seed = 1; seed < 20; seed += 3) {
+        SCOPED_TRACE(seed);
+        media::SeedRandom(seed);
+        auto e = Make();
+        const Rect work = e->GetWorkRect();
+        EXPECT_EQ(work, (Rect{corner.X + 36, corner.Y + 36, corner.X + 900, corner.Y + 636}));
+        const Rect bubble = e->GetInstructionPicture()->PictureRectOnScreen();
+        EXPECT_EQ(e->Tile(0).ObjectRect().Left, bubble.Left + 12);  // 16 design pixels
+        EXPECT_EQ(e->Tile(0).ObjectRect().Top, bubble.Top + 12);
+        const int margin = GetParam().margin * 4 / 5;
+        for (int i = 1; i < 9; ++i) {
+            const Rect r = e->Tile(i).ObjectRect();
+            EXPECT_GT(r.Left, work.Left);
+            EXPECT_LT(r.Left, work.Right - margin);
+            EXPECT_GT(r.Top, work.Top);
+            EXPECT_LT(r.Top, work.Bottom - margin);
+            const int quarter = i % 4 + 1;
+            EXPECT_EQ(r.Left >= corner.X + 512, quarter % 2 == 0) << i;
+            EXPECT_EQ(r.Top >= corner.Y + 384, quarter >= 3) << i;
+        }
+        for (int n = 0; n < 20; ++n) {
+            const Point p = e->VehicleStart();
+            EXPECT_GT(p.X, work.Left);
+            EXPECT_LT(p.X + v.Width(), work.Right);
+            EXPECT_GT(p.Y, work.Top);
+            EXPECT_LT(p.Y + v.Height(), work.Bottom);
+        }
+        e->Begin();
+        // The shelf starts 375 design pixels in; the first place 5 and 15 pixels into it.
+        EXPECT_EQ(e->GetSlot(),
+                  (Point{corner.X + 300 + kShelfEndW + 4, corner.Y + 768 - kShelfH + 12}));
+        e->EndAnimation();
+        e->Choose(5, 0);
+        EXPECT_EQ(e->GetSlot().X, corner.X + 300 + kShelfEndW + 4 + kTileW + 20);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, TileSearchSmallLayoutTest, testing::ValuesIn(kTypes),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Types, TileSearchTest, testing::ValuesIn(kTypes),
                          [](const auto& info) { return std::string(info.param.name); });
