@@ -33,6 +33,8 @@ constexpr TypeRow kTypes[] = {
     {"picture_pairs", LevelI, 4, SoundGroupL | SoundGroupR},
     {"sound_search_level_i", LevelI, 3, SoundGroupL | SoundGroupR | SoundGroupJ},
     {"sound_search_level_ii", LevelII, 2, SoundGroupR},
+    {"letter_search", LevelI, 2, SoundGroupL | SoundGroupR | SoundGroupJ},
+    {"digit_search", LevelI, 6, SoundGroupR | SoundGroupJ},
 };
 
 struct TypeCase {
