@@ -3,6 +3,7 @@
 #include "exercises/cschemat15.h"
 #include "exercises/cschemat17.h"
 #include "exercises/cschemat1_2.h"
+#include "exercises/cschemat1_8.h"
 #include "exercises/cschemat3_4a.h"
 #include "exercises/series_score.h"
 #include "game/cgrupa.h"
@@ -14,7 +15,7 @@ namespace {
 // The curriculum's level table: the type behind each draw number of a level. Only the types
 // built so far are listed; the draw keeps to what is listed (and the game form relaxes its
 // no-repeat rule as far as a short list needs). Each later type is added here.
-enum class Entry { None, Schemat1_2, Schemat15, Schemat17, Schemat3_4a };
+enum class Entry { None, Schemat1_2, Schemat15, Schemat17, Schemat3_4a, Schemat1_8 };
 
 Entry EntryFor(int level, int draw) {
     switch (level) {
@@ -26,6 +27,8 @@ Entry EntryFor(int level, int draw) {
                     return Entry::Schemat17;
                 case 4:
                     return Entry::Schemat1_2;
+                case 5:
+                    return Entry::Schemat1_8;
                 case 6:
                     return Entry::Schemat3_4a;
                 default:
@@ -62,6 +65,8 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat1_2>(host, settings);
             case Entry::Schemat15:
                 return std::make_unique<CSchemat15>(host, settings);
+            case Entry::Schemat1_8:
+                return std::make_unique<CSchemat1_8>(host, settings);
             case Entry::Schemat17:
                 return std::make_unique<CSchemat17>(host, settings);
             case Entry::Schemat3_4a:

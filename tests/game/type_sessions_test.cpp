@@ -31,6 +31,7 @@ struct TypeRow {
 // One row per type (at one of its levels); each new type adds its row.
 constexpr TypeRow kTypes[] = {
     {"picture_pairs", LevelI, 4, SoundGroupL | SoundGroupR},
+    {"digit_pairs", LevelI, 5, SoundGroupJ},
     {"sound_search_level_i", LevelI, 3, SoundGroupL | SoundGroupR | SoundGroupJ},
     {"sound_search_level_ii", LevelII, 2, SoundGroupR},
     {"letter_search", LevelI, 2, SoundGroupL | SoundGroupR | SoundGroupJ},
