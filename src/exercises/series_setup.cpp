@@ -3,6 +3,7 @@
 #include "exercises/cschemat15.h"
 #include "exercises/cschemat17.h"
 #include "exercises/cschemat1_2.h"
+#include "exercises/cschemat1_6.h"
 #include "exercises/cschemat1_8.h"
 #include "exercises/cschemat3_4a.h"
 #include "exercises/series_score.h"
@@ -15,7 +16,7 @@ namespace {
 // The curriculum's level table: the type behind each draw number of a level. Only the types
 // built so far are listed; the draw keeps to what is listed (and the game form relaxes its
 // no-repeat rule as far as a short list needs). Each later type is added here.
-enum class Entry { None, Schemat1_2, Schemat15, Schemat17, Schemat3_4a, Schemat1_8 };
+enum class Entry { None, Schemat1_2, Schemat15, Schemat17, Schemat3_4a, Schemat1_8, Schemat1_6 };
 
 Entry EntryFor(int level, int draw) {
     switch (level) {
@@ -35,7 +36,18 @@ Entry EntryFor(int level, int draw) {
                     return Entry::None;
             }
         case game::LevelII:
-            return draw == 2 ? Entry::Schemat17 : Entry::None;
+            switch (draw) {
+                case 2:
+                    return Entry::Schemat17;
+                case 5:
+                    return Entry::Schemat1_6;
+                default:
+                    return Entry::None;
+            }
+        case game::LevelIII:
+            return draw == 5 ? Entry::Schemat1_6 : Entry::None;
+        case game::LevelIV:
+            return draw == 8 ? Entry::Schemat1_6 : Entry::None;
         default:
             return Entry::None;
     }
@@ -65,6 +77,8 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat1_2>(host, settings);
             case Entry::Schemat15:
                 return std::make_unique<CSchemat15>(host, settings);
+            case Entry::Schemat1_6:
+                return std::make_unique<CSchemat1_6>(host, settings);
             case Entry::Schemat1_8:
                 return std::make_unique<CSchemat1_8>(host, settings);
             case Entry::Schemat17:

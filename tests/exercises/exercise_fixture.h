@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "exercises/background_rotation.h"
 #include "game/curriculum_tables.h"
@@ -34,6 +35,8 @@ class FakeHost : public game::ExerciseHost {
     void StopAutoNext() override { ++autoNextStops; }
     void EnableHelp(bool enabled) override { helpEnabled = enabled; }
     void DrawScore() override { ++scoreDraws; }
+    // Pair sets other than the curriculum's, for a draw a test steers.
+    void SetPairSets(game::PairSetTable sets) { pairs_ = std::move(sets); }
 
     int autoNextStarts = 0;
     int autoNextStops = 0;

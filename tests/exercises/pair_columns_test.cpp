@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "exercises/cschemat1_2.h"
+#include "exercises/cschemat1_6.h"
 #include "exercises/cschemat1_8.h"
 #include "exercises/pair_fixture.h"
 #include "game/exercise.h"
@@ -61,6 +62,7 @@ struct PairType {
 const PairType kTypes[] = {
     {"PicturePairs", "S1_2", 25, 1, 2, Make<CSchemat1_2>, CardRecording},
     {"DigitPairs", "S1_8", 10, 1, 2, Make<CSchemat1_8>, DigitRecording},
+    {"AssociatedPairs", "S1_6", 25, 4, 7, Make<CSchemat1_6>, CardRecording},
 };
 
 void PrintTo(const PairType& type, std::ostream* os) {

@@ -32,6 +32,7 @@ struct TypeRow {
 constexpr TypeRow kTypes[] = {
     {"picture_pairs", LevelI, 4, SoundGroupL | SoundGroupR},
     {"digit_pairs", LevelI, 5, SoundGroupJ},
+    {"associated_pairs", LevelIV, 8, SoundGroupL | SoundGroupR},
     {"sound_search_level_i", LevelI, 3, SoundGroupL | SoundGroupR | SoundGroupJ},
     {"sound_search_level_ii", LevelII, 2, SoundGroupR},
     {"letter_search", LevelI, 2, SoundGroupL | SoundGroupR | SoundGroupJ},
