@@ -5,7 +5,6 @@
 #include "exercises/pair_columns.h"
 #include "game/cwybor.h"
 #include "game/exercise_host.h"
-#include "pieces/ckarta.h"
 
 namespace exercises {
 
@@ -13,19 +12,14 @@ namespace exercises {
 // selected sounds, the right column in another order; the child joins each card with the
 // card of the same word.
 // The Polish names are explained in docs/glossary.md.
-class CSchemat1_2 : public PairColumns {
+class CSchemat1_2 : public CardPairs {
   public:
     static constexpr std::int32_t kCardCount = kPieceCount;
-    static constexpr const char* kCardFolder = "Data//Res//Kar//Nor//";
 
     // Draws five different words of the selected sounds and lays out both columns. Throws
     // CBlad code 1 when a picture is missing.
     CSchemat1_2(game::ExerciseHost& host, const game::CWybor& settings);
     ~CSchemat1_2() override;
-
-    const pieces::CKarta& Card(std::int32_t n) const {
-        return static_cast<const pieces::CKarta&>(Piece(n));
-    }
 };
 
 }  // namespace exercises

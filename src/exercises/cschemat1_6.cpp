@@ -1,26 +1,17 @@
 #include "exercises/cschemat1_6.h"
 
-#include <memory>
 #include <vector>
 
-#include "exercises/draws.h"
 #include "game/cpara.h"
 #include "media/cblad.h"
 #include "media/cslowo.h"
 #include "media/random.h"
 
 using namespace media;
-using namespace pieces;
 
 namespace exercises {
 
 namespace {
-
-// Room between two cards of a column.
-constexpr double kRowGap = 25;
-
-// With no sound selected every trained-sound word may be drawn.
-constexpr std::int32_t kAnySound = SectionMaskL | SectionMaskR | SectionMaskJ;
 
 // A pair taken for the columns and the set it came from.
 struct Taken {
@@ -109,20 +100,16 @@ class PairDraw {
 }  // namespace
 
 CSchemat1_6::CSchemat1_6(game::ExerciseHost& host, const game::CWybor& settings)
-    : PairColumns(host, settings, "S1_6", kRowGap) {
-    const auto mask = static_cast<std::uint32_t>(SoundMask(Settings.SoundGroups(), kAnySound));
+    : CardPairs(host, settings, "S1_6") {
     // A level the table does not hold has no sets.
     static const std::vector<game::PairSet> kNoSets;
     const game::PairSetTable& table = Host.PairSets();
     const auto level = static_cast<size_t>(Settings.Level());
     const std::vector<game::PairSet>& sets = level < table.size() ? table[level] : kNoSets;
-    const std::vector<Taken> pairs = PairDraw(sets, mask).Draw(kColumnCount);
-    const DrawContext context = Host.Context();
+    const std::vector<Taken> pairs = PairDraw(sets, WordMask()).Draw(kColumnCount);
     CreateColumns(DrawPartnerOrder(), [&](std::int32_t pair, bool right, platform::Point at) {
         const Taken& t = pairs[static_cast<size_t>(pair)];
-        return std::make_unique<CKarta>(Host.HostForm(), context, at, kCardFolder,
-                                        WordAt(right ? t.Pair->WordB : t.Pair->WordA), true, 0,
-                                        t.Set);
+        return MakeCard(kCardFolder, WordAt(right ? t.Pair->WordB : t.Pair->WordA), at, t.Set);
     });
 }
 

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "exercises/pair_columns.h"
 #include "game/cwybor.h"
 #include "game/exercise_host.h"
-#include "pieces/ckarta.h"
 
 namespace exercises {
 
@@ -14,19 +11,13 @@ namespace exercises {
 // the right column shows their second words in another order. The child joins each picture
 // with its partner. A card's tag is the number of the set its pair came from.
 // The Polish names are explained in docs/glossary.md.
-class CSchemat1_6 : public PairColumns {
+class CSchemat1_6 : public CardPairs {
   public:
-    static constexpr const char* kCardFolder = "Data//Res//Kar//Nor//";
-
     // Draws five pairs of the selected sounds from five different sets and lays out both
     // columns. Throws CBlad code 9 when the sets of the level cannot give five such pairs,
     // code 1 when a picture is missing.
     CSchemat1_6(game::ExerciseHost& host, const game::CWybor& settings);
     ~CSchemat1_6() override;
-
-    const pieces::CKarta& Card(std::int32_t n) const {
-        return static_cast<const pieces::CKarta&>(Piece(n));
-    }
 };
 
 }  // namespace exercises

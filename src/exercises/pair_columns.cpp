@@ -1,9 +1,12 @@
 #include "exercises/pair_columns.h"
 
+#include <algorithm>
 #include <numeric>
 #include <utility>
 
 #include "catalog/screen_geometry.h"
+#include "catalog/word_table.h"
+#include "exercises/draws.h"
 #include "media/random.h"
 #include "pieces/clitcyf.h"
 #include "pieces/selection_frames.h"
@@ -21,6 +24,8 @@ namespace {
 
 // Room between a joined piece and its partner.
 constexpr double kPairGap = 10;
+// Room between two cards of a column.
+constexpr double kCardRowGap = 25;
 
 }  // namespace
 
@@ -279,6 +284,37 @@ bool PairColumns::ScanStop() {
         return true;
     }
     return CSuperSchemat::ScanStop();
+}
+
+CardPairs::CardPairs(game::ExerciseHost& host, const game::CWybor& settings,
+                     std::string instructionName)
+    : PairColumns(host, settings, std::move(instructionName), kCardRowGap) {}
+
+std::uint32_t CardPairs::WordMask() const {
+    return static_cast<std::uint32_t>(
+        SoundMask(Settings.SoundGroups(), SectionMaskL | SectionMaskR | SectionMaskJ));
+}
+
+std::array<const CSlowo*, PairColumns::kColumnCount> CardPairs::DrawDifferentWords() const {
+    const std::uint32_t mask = WordMask();
+    std::array<const CSlowo*, kColumnCount> words{};
+    for (auto it = words.begin(); it != words.end(); ++it) {
+        while (*it == nullptr) {
+            const CSlowo& w = WordAt(Random() % WordCount);
+            const bool taken = std::any_of(
+                words.begin(), it, [&](const CSlowo* other) { return other->Key == w.Key; });
+            if (w.Matches(mask) && !taken) {
+                *it = &w;
+            }
+        }
+    }
+    return words;
+}
+
+std::unique_ptr<PictureTile> CardPairs::MakeCard(const char* folder, const CSlowo& word, Point at,
+                                                 std::int32_t tag) {
+    return std::make_unique<CKarta>(Host.HostForm(), Host.Context(), at, folder, word, true, 0,
+                                    tag);
 }
 
 }  // namespace exercises

@@ -10,6 +10,8 @@
 #include "exercises/csuper_schemat.h"
 #include "game/cwybor.h"
 #include "game/exercise_host.h"
+#include "media/cslowo.h"
+#include "pieces/ckarta.h"
 #include "pieces/picture_tile.h"
 #include "platform/geometry.h"
 
@@ -103,6 +105,28 @@ class PairColumns : public CSuperSchemat {
     // Pieces already joined in a pair: they stay untouchable even when a pending unblock for
     // them comes in after the pair was made.
     std::array<bool, kPieceCount> Joined{};
+};
+
+// The pairing exercises with picture cards: rows 25 design pixels apart, the words those of
+// the selected sounds.
+class CardPairs : public PairColumns {
+  public:
+    static constexpr const char* kCardFolder = "Data//Res//Kar//Nor//";
+
+    const pieces::CKarta& Card(std::int32_t n) const {
+        return static_cast<const pieces::CKarta&>(Piece(n));
+    }
+
+  protected:
+    CardPairs(game::ExerciseHost& host, const game::CWybor& settings, std::string instructionName);
+
+    // The flag bits of the selected sounds; with none selected, those of every trained sound.
+    std::uint32_t WordMask() const;
+    // Five words of the selected sounds, no key twice.
+    std::array<const media::CSlowo*, kColumnCount> DrawDifferentWords() const;
+    // A selectable card of a word from a card folder.
+    std::unique_ptr<pieces::PictureTile> MakeCard(const char* folder, const media::CSlowo& word,
+                                                  platform::Point at, std::int32_t tag = 0);
 };
 
 }  // namespace exercises
