@@ -6,6 +6,7 @@
 #include "exercises/cschemat1_6.h"
 #include "exercises/cschemat1_8.h"
 #include "exercises/cschemat3_4a.h"
+#include "exercises/cschemat6.h"
 #include "exercises/series_score.h"
 #include "game/cgrupa.h"
 
@@ -16,7 +17,16 @@ namespace {
 // The curriculum's level table: the type behind each draw number of a level. Only the types
 // built so far are listed; the draw keeps to what is listed (and the game form relaxes its
 // no-repeat rule as far as a short list needs). Each later type is added here.
-enum class Entry { None, Schemat1_2, Schemat15, Schemat17, Schemat3_4a, Schemat1_8, Schemat1_6 };
+enum class Entry {
+    None,
+    Schemat1_2,
+    Schemat15,
+    Schemat17,
+    Schemat3_4a,
+    Schemat1_8,
+    Schemat1_6,
+    Schemat6
+};
 
 Entry EntryFor(int level, int draw) {
     switch (level) {
@@ -39,6 +49,8 @@ Entry EntryFor(int level, int draw) {
             switch (draw) {
                 case 2:
                     return Entry::Schemat17;
+                case 4:
+                    return Entry::Schemat6;
                 case 5:
                     return Entry::Schemat1_6;
                 default:
@@ -81,6 +93,8 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat1_6>(host, settings);
             case Entry::Schemat1_8:
                 return std::make_unique<CSchemat1_8>(host, settings);
+            case Entry::Schemat6:
+                return std::make_unique<CSchemat6>(host, settings);
             case Entry::Schemat17:
                 return std::make_unique<CSchemat17>(host, settings);
             case Entry::Schemat3_4a:

@@ -15,6 +15,7 @@
 #include "exercises/cschemat1_2.h"
 #include "exercises/cschemat1_6.h"
 #include "exercises/cschemat1_8.h"
+#include "exercises/cschemat6.h"
 #include "exercises/pair_fixture.h"
 #include "game/exercise.h"
 #include "media/random.h"
@@ -63,6 +64,7 @@ const PairType kTypes[] = {
     {"PicturePairs", "S1_2", 25, 1, 2, Make<CSchemat1_2>, CardRecording},
     {"DigitPairs", "S1_8", 10, 1, 2, Make<CSchemat1_8>, DigitRecording},
     {"AssociatedPairs", "S1_6", 25, 4, 7, Make<CSchemat1_6>, CardRecording},
+    {"PairingPictures", "S6", 25, 2, 2, Make<CSchemat6>, CardRecording},
 };
 
 void PrintTo(const PairType& type, std::ostream* os) {

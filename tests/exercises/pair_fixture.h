@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -90,10 +91,30 @@ class PairTest : public ExerciseTest {
         WriteInstructionPicture("sluch");
         WriteWordCards("Res/Kar/Nor/", media::FlagAnyTrained, pair_fixture::kPieceWidth,
                        pair_fixture::kPieceHeight);
+        WriteSecondCards();
         for (int d = 0; d <= 9; ++d) {
             WriteBmp("Lib/GFX/d" + std::to_string(d) + media::SizeSuffix() + ".xbi",
                      Plain(pair_fixture::kPieceWidth, pair_fixture::kPieceHeight,
                            pair_fixture::DigitColour(d)));
+        }
+    }
+
+    // The colour of a word's second picture: the first one's opposite.
+    static platform::Color SecondCardColour(int word) {
+        const platform::Color c = WordCardColour(word);
+        return {static_cast<uint8_t>(255 - c.R), static_cast<uint8_t>(255 - c.G),
+                static_cast<uint8_t>(255 - c.B)};
+    }
+    // The second card set, for every word of a trained sound.
+    void WriteSecondCards() {
+        std::set<std::string> written;
+        for (int n = 0; n < static_cast<int>(media::WordDatabase().size()); ++n) {
+            const media::CSlowo& word = media::WordAt(n);
+            if (word.Matches(media::FlagAnyTrained) && written.insert(word.Key).second) {
+                WriteJpeg("Res/Kar/Kon/" + word.Key + media::SizeSuffix() + ".xji",
+                          Plain(pair_fixture::kPieceWidth, pair_fixture::kPieceHeight,
+                                SecondCardColour(n)));
+            }
         }
     }
 
