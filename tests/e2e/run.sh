@@ -266,14 +266,20 @@ menu_session() {  # menu_session SCREEN LEFT TOP PERCENT
 menu_session 1280x1024 0 32 100  # the 1280x960 layout
 menu_session 1280x800 128 16 80  # the 1024x768 layout
 
-# Starts the program in the 1280x960 layout with a series of five at level I, the sounds l
-# and r, and the scanning flags SCAN; waits for the menu. Sets program_pid.
-start_on_menu() {  # start_on_menu SCAN
+# Starts the program in the 1280x960 layout with a series at level I (five tasks, or the
+# quantity code QUANTITY: 2 for ten, 4 for fifteen), the sounds l and r, and the scanning
+# flags SCAN; waits for the menu. With TRACE given the program writes its play trace there.
+# Sets program_pid.
+start_on_menu() {  # start_on_menu SCAN [QUANTITY] [TRACE]
   mkdir -p "$XDG_CONFIG_HOME/vimbaro"
-  printf 'ilosc=1\npoziom=1\ngloski=3\nscan=%s\nscanTime=1500\n' "$1" \
+  printf 'ilosc=%s\npoziom=1\ngloski=3\nscan=%s\nscanTime=800\n' "${2:-1}" "$1" \
     >"$XDG_CONFIG_HOME/vimbaro/options"
   start_x 1280x1024 || return 1
-  (cd "$work" && exec "$binary") &
+  if [ -n "${3:-}" ]; then
+    (cd "$work" && VIMBARO_TRACE=1 exec "$binary" 2>"$3") &
+  else
+    (cd "$work" && exec "$binary") &
+  fi
   program_pid=$!
   wait_for_window "Vimbaro Cz.II"
   wait_for_layout 0 512
@@ -388,6 +394,45 @@ whole_series_by_switches() {
 }
 
 whole_series_by_switches
+
+# shellcheck source=play_robot.sh
+source "$(dirname "$0")/play_robot.sh"
+
+# A whole series played to its end on the real binary by the player from outside (the arrow
+# keys, or the left mouse button as one switch), which finds the elements in the program's
+# play trace. The statistics record must say that every task was solved.
+whole_series_played() {  # whole_series_played MODE QUANTITY LENGTH SCAN
+  local mode=$1 quantity=$2 length=$3 scan=$4
+  local stats
+  stats="$(dirname "$binary")/Data/st.bin"
+  trace="$work/trace-$mode-$length.txt"
+  rm -f "$stats"
+  start_on_menu "$scan" "$quantity" "$trace" || return 1
+  local pid=$program_pid
+  xdotool key Return
+  sleep 2
+  local started=$SECONDS
+  play_series "$mode" "$length" "$stats" 900
+  xdotool key Escape
+  sleep 1.5
+  local solved=-1 size=0
+  if [ -s "$stats" ]; then
+    size=$(stat -c %s "$stats")
+    solved=$(od -An -t d2 -j 18 -N 2 "$stats" | tr -d ' ')
+  fi
+  echo "     (the series of $length by $mode took $((SECONDS - started)) s)"
+  check "series of $length by $mode: one record ($size bytes)" \
+    test "$size" -ge $((32 + length * 17)) -a $(((size - 32) % 17)) -eq 0
+  check "series of $length by $mode: all tasks solved (record says $solved)" \
+    test "$solved" -eq "$length"
+  rm -f "$stats" "$XDG_CONFIG_HOME/vimbaro/options"
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  stop_x
+}
+
+whole_series_played keys 1 5 17
+whole_series_played one_switch 2 10 18
 
 # A data set that lacks a picture: the user is told to reinstall, and standard error names the
 # file for whoever installs the game.
