@@ -350,6 +350,24 @@ series_session() {  # series_session MODE
 series_session keys
 series_session switches
 
+# Closes the results window and checks that STATS holds one record of a series of LENGTH in
+# which every task was solved; then removes it and the options. NAME heads the checks.
+check_whole_series() {  # check_whole_series NAME LENGTH STATS STARTED
+  local name=$1 length=$2 stats=$3
+  xdotool key Escape
+  sleep 1.5
+  local solved=-1 size=0
+  if [ -s "$stats" ]; then
+    size=$(stat -c %s "$stats")
+    solved=$(od -An -t d2 -j 18 -N 2 "$stats" | tr -d ' ')
+  fi
+  echo "     (it took $((SECONDS - $4)) s)"
+  check "$name: one record in the statistics file ($size bytes)" \
+    test "$size" -ge $((32 + length * 17)) -a $(((size - 32) % 17)) -eq 0
+  check "$name: all tasks solved (record says $solved)" test "$solved" -eq "$length"
+  rm -f "$stats" "$XDG_CONFIG_HOME/vimbaro/options"
+}
+
 # A whole series of five played to its end on the real binary with the mouse buttons as two
 # switches, without looking: step, select, step, select... Each selection chooses the next
 # element, so every task gets solved; a solved task's highlight goes on to the next button,
@@ -375,18 +393,7 @@ whole_series_by_switches() {
     wait_still
     [ -s "$stats" ] && break
   done
-  xdotool key Escape
-  sleep 1.5
-  local solved=-1 size=0
-  if [ -s "$stats" ]; then
-    size=$(stat -c %s "$stats")
-    solved=$(od -An -t d2 -j 18 -N 2 "$stats" | tr -d ' ')
-  fi
-  echo "     (the series took $((SECONDS - started)) s)"
-  check "whole series: one record in the statistics file ($size bytes)" \
-    test "$size" -ge $((32 + 5 * 17)) -a $(((size - 32) % 17)) -eq 0
-  check "whole series: all five tasks solved (record says $solved)" test "$solved" -eq 5
-  rm -f "$stats" "$XDG_CONFIG_HOME/vimbaro/options"
+  check_whole_series "whole series of 5 by two switches" 5 "$stats" "$started"
   # Clicks still queued may go on after the results; the program's end is checked elsewhere.
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
@@ -413,19 +420,7 @@ whole_series_played() {  # whole_series_played MODE QUANTITY LENGTH SCAN
   sleep 2
   local started=$SECONDS
   play_series "$mode" "$length" "$stats" 900
-  xdotool key Escape
-  sleep 1.5
-  local solved=-1 size=0
-  if [ -s "$stats" ]; then
-    size=$(stat -c %s "$stats")
-    solved=$(od -An -t d2 -j 18 -N 2 "$stats" | tr -d ' ')
-  fi
-  echo "     (the series of $length by $mode took $((SECONDS - started)) s)"
-  check "series of $length by $mode: one record ($size bytes)" \
-    test "$size" -ge $((32 + length * 17)) -a $(((size - 32) % 17)) -eq 0
-  check "series of $length by $mode: all tasks solved (record says $solved)" \
-    test "$solved" -eq "$length"
-  rm -f "$stats" "$XDG_CONFIG_HOME/vimbaro/options"
+  check_whole_series "whole series of $length by $mode" "$length" "$stats" "$started"
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
   stop_x
