@@ -31,8 +31,6 @@ struct Session {
 
 namespace detail {
 
-constexpr std::uint32_t kSliceMs = 10;
-
 inline exercises::CSuperSchemat* Current(const Session& s) {
     return dynamic_cast<exercises::CSuperSchemat*>(s.Form.CurrentExercise());
 }
@@ -46,11 +44,8 @@ inline bool ScanTo(const Session& s, exercises::CSuperSchemat& exercise, Input i
         if (input == Input::TwoSwitches) {
             s.Form.SwitchStep();
         } else {
-            const auto scan = static_cast<std::uint32_t>(s.Form.Settings().scanTime);
-            for (std::uint32_t t = 0; t < scan + kSliceMs && exercise.GetScanPos() != wanted;
-                 t += kSliceMs) {
-                s.Wait(kSliceMs);
-            }
+            // The highlight steps once a scan time.
+            s.Wait(static_cast<std::uint32_t>(s.Form.Settings().scanTime));
         }
         if (exercise.GetScanPos() == wanted && s.Form.Scanning().Highlighted() == nullptr &&
             exercise.ScanTargetRect().has_value()) {

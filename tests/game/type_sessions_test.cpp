@@ -76,6 +76,7 @@ class TypeSession : public GameSession, public testing::WithParamInterface<TypeC
         s.ilosc = QuantityFew;
         s.poziom = type.level;
         s.gloski = type.soundGroups;
+        s.scanTime = ScanTimeMin;
         s.scan = input == Input::Keys        ? ScanOff | ScanTwoSwitches | ScanInternalCycle
                  : input == Input::OneSwitch ? ScanOneSwitch | ScanInternalCycle
                                              : ScanTwoSwitches | ScanExternalCycle;
