@@ -25,6 +25,14 @@
 
 namespace game_session {
 
+// Whether this is a sanitizer build, where a session runs many times slower.
+inline constexpr bool kSanitizedBuild =
+#if defined(__SANITIZE_THREAD__) || defined(__SANITIZE_ADDRESS__)
+    true;
+#else
+    false;
+#endif
+
 // The generated data set the sessions play on: VIMBARO_TEST_DATA when set (the sanitizer
 // builds make none of their own), else the one this build made. Empty when there is none.
 inline std::filesystem::path GeneratedDataSet() {

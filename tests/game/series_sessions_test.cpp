@@ -42,15 +42,6 @@ CWybor LevelISeries(int16_t quantity, std::int8_t scan) {
     return s;
 }
 
-// The sanitizer builds play every input and cycle on series of five; the longer series take
-// many minutes each there and run in the plain build.
-constexpr bool kSanitized =
-#if defined(__SANITIZE_THREAD__) || defined(__SANITIZE_ADDRESS__)
-    true;
-#else
-    false;
-#endif
-
 class RealSeries : public GameSession {
   protected:
     void StartReal(const CWybor& settings) { StartWith(settings, exercises::MakeSeriesParts()); }
@@ -98,7 +89,9 @@ class WholeSeries : public RealSeries, public testing::WithParamInterface<Series
 
 TEST_P(WholeSeries, IsPlayedToTheEndAndRecordedAsTheResultsShowIt) {
     const SeriesCase& c = GetParam();
-    if (kSanitized && c.length > 5) {
+    // Every input and cycle is played on series of five there; the longer series take many
+    // minutes each under a sanitizer.
+    if (kSanitizedBuild && c.length > 5) {
         GTEST_SKIP() << "series of ten and fifteen run in the plain build";
     }
     HangGuard bound("a whole series", std::chrono::minutes(5));
