@@ -21,7 +21,6 @@ using platform::Rect;
 
 namespace {
 
-constexpr const char* kCardFolder = "Data//Res//Kar//Nor//";
 constexpr std::uint32_t kLowFlags = 0xfff;
 constexpr std::uint32_t kHissingGroup = 0xF0000;
 // Where the model stands in the bubble: the picture of the same-picture variant, the

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "exercises/csuper_schemat.h"
+#include "exercises/draws.h"
 #include "game/cwybor.h"
 #include "game/exercise_host.h"
 #include "media/cslowo.h"
@@ -111,7 +112,7 @@ class PairColumns : public CSuperSchemat {
 // the selected sounds.
 class CardPairs : public PairColumns {
   public:
-    static constexpr const char* kCardFolder = "Data//Res//Kar//Nor//";
+    static constexpr const char* kCardFolder = exercises::kCardFolder;
 
     const pieces::CKarta& Card(std::int32_t n) const {
         return static_cast<const pieces::CKarta&>(Piece(n));

@@ -5,6 +5,7 @@
 #include "exercises/cschemat1_2.h"
 #include "exercises/cschemat1_6.h"
 #include "exercises/cschemat1_8.h"
+#include "exercises/cschemat2_1.h"
 #include "exercises/cschemat3_4a.h"
 #include "exercises/cschemat6.h"
 #include "exercises/series_score.h"
@@ -25,7 +26,8 @@ enum class Entry {
     Schemat3_4a,
     Schemat1_8,
     Schemat1_6,
-    Schemat6
+    Schemat6,
+    Schemat2_1
 };
 
 Entry EntryFor(int level, int draw) {
@@ -53,11 +55,20 @@ Entry EntryFor(int level, int draw) {
                     return Entry::Schemat6;
                 case 5:
                     return Entry::Schemat1_6;
+                case 6:
+                    return Entry::Schemat2_1;
                 default:
                     return Entry::None;
             }
         case game::LevelIII:
-            return draw == 5 ? Entry::Schemat1_6 : Entry::None;
+            switch (draw) {
+                case 5:
+                    return Entry::Schemat1_6;
+                case 7:
+                    return Entry::Schemat2_1;
+                default:
+                    return Entry::None;
+            }
         case game::LevelIV:
             return draw == 8 ? Entry::Schemat1_6 : Entry::None;
         default:
@@ -95,6 +106,8 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat1_8>(host, settings);
             case Entry::Schemat6:
                 return std::make_unique<CSchemat6>(host, settings);
+            case Entry::Schemat2_1:
+                return std::make_unique<CSchemat2_1>(host, settings);
             case Entry::Schemat17:
                 return std::make_unique<CSchemat17>(host, settings);
             case Entry::Schemat3_4a:

@@ -37,6 +37,8 @@ class FakeHost : public game::ExerciseHost {
     void DrawScore() override { ++scoreDraws; }
     // Pair sets other than the curriculum's, for a draw a test steers.
     void SetPairSets(game::PairSetTable sets) { pairs_ = std::move(sets); }
+    // Word groups other than the curriculum's, likewise.
+    void SetWordGroups(game::WordGroupTable groups) { groups_ = std::move(groups); }
 
     int autoNextStarts = 0;
     int autoNextStops = 0;

@@ -37,6 +37,8 @@ constexpr TypeRow kTypes[] = {
     {"sound_search_level_ii", LevelII, 2, SoundGroupR},
     {"letter_search", LevelI, 2, SoundGroupL | SoundGroupR | SoundGroupJ},
     {"digit_search", LevelI, 6, SoundGroupR | SoundGroupJ},
+    {"theme_row_level_ii", LevelII, 6, SoundGroupJ},
+    {"theme_row_level_iii", LevelIII, 7, SoundGroupL | SoundGroupR},
 };
 
 struct TypeCase {
