@@ -1,7 +1,5 @@
 #include "exercises/cschemat2_1.h"
 
-#include <numeric>
-
 #include "catalog/screen_geometry.h"
 #include "exercises/draws.h"
 #include "game/cgrupa.h"
@@ -28,7 +26,7 @@ constexpr double kVehicleGap = 20;
 }  // namespace
 
 CSchemat2_1::CSchemat2_1(game::ExerciseHost& host, const game::CWybor& settings)
-    : CSuperSchemat(host, settings) {
+    : PieceExercise(host, settings) {
     InstructionName = "S2_1";
     Cards.resize(kCardCount);
     const int level = Settings.Level();
@@ -198,41 +196,6 @@ std::optional<std::int32_t> CSchemat2_1::ObjectUnderVehicle() const {
         }
     }
     return std::nullopt;
-}
-
-Rect CSchemat2_1::ObjectRect(std::int32_t n) const {
-    return Card(n).ObjectRect();
-}
-
-bool CSchemat2_1::ObjectVisible(std::int32_t n) const {
-    return Card(n).Visible();
-}
-
-bool CSchemat2_1::ObjectSelectable(std::int32_t n) const {
-    return Card(n).Selectable();
-}
-
-void CSchemat2_1::HighlightObject(std::int32_t n, bool on) {
-    CKarta& card = *Cards.at(static_cast<size_t>(n));
-    if (on) {
-        card.SetFrame(SelectionFrames::Orange);
-    } else {
-        card.RemoveFrame();
-    }
-}
-
-void CSchemat2_1::ZoomObject(std::int32_t n) {
-    Cards.at(static_cast<size_t>(n))->Zoom();
-}
-
-bool CSchemat2_1::VehicleTouches(const Rect& vehicle, const Rect& object) const {
-    return VehicleMapTouches(vehicle, object);
-}
-
-std::vector<std::int32_t> CSchemat2_1::ObjectScanOrder() const {
-    std::vector<std::int32_t> order(kCardCount);
-    std::iota(order.begin(), order.end(), 0);
-    return order;
 }
 
 }  // namespace exercises

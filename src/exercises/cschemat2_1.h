@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "exercises/csuper_schemat.h"
+#include "exercises/piece_exercise.h"
 #include "game/cwybor.h"
 #include "game/exercise_host.h"
 #include "pieces/ckarta.h"
@@ -18,7 +18,7 @@ namespace exercises {
 // theme and four from outside it. The right card dissolves into the empty place; a wrong one
 // is framed red and counts an error. The instruction picture is the thought bubble.
 // Named "scheme 2.1"; the Polish names are explained in docs/glossary.md.
-class CSchemat2_1 : public CSuperSchemat {
+class CSchemat2_1 : public PieceExercise {
   public:
     static constexpr std::int32_t kRowCount = 4;
     static constexpr std::int32_t kCardCount = 9;
@@ -54,16 +54,10 @@ class CSchemat2_1 : public CSuperSchemat {
     platform::Point GetAnswerHome() const { return {AnswerHomeX, AnswerHomeY}; }
 
   protected:
+    // Scanning goes by index: the row is skipped as never selectable, so the highlight runs
+    // down the column.
     std::int32_t ObjectCount() const override { return kCardCount; }
-    platform::Rect ObjectRect(std::int32_t n) const override;
-    bool ObjectVisible(std::int32_t n) const override;
-    bool ObjectSelectable(std::int32_t n) const override;
-    void HighlightObject(std::int32_t n, bool on) override;
-    void ZoomObject(std::int32_t n) override;
-    bool VehicleTouches(const platform::Rect& vehicle, const platform::Rect& object) const override;
-    // The cards by index: the row is skipped as never selectable, so the highlight runs down
-    // the column.
-    std::vector<std::int32_t> ObjectScanOrder() const override;
+    pieces::PictureTile* PieceAt(std::int32_t n) const override { return CardAt(n); }
 
   private:
     pieces::CKarta* CardAt(std::int32_t n) const;

@@ -1,7 +1,6 @@
 #include "exercises/pair_columns.h"
 
 #include <algorithm>
-#include <numeric>
 #include <utility>
 
 #include "catalog/screen_geometry.h"
@@ -31,7 +30,7 @@ constexpr double kCardRowGap = 25;
 
 PairColumns::PairColumns(game::ExerciseHost& host, const game::CWybor& settings,
                          std::string instructionName, double rowGap)
-    : CSuperSchemat(host, settings), RowGap(rowGap) {
+    : PieceExercise(host, settings), RowGap(rowGap) {
     CreateInstructionPicture("sluch");
     Host.EnableHelp(false);
     InstructionName = std::move(instructionName);
@@ -240,41 +239,12 @@ Point PairColumns::VehicleStart() {
     return {LeftColumnX + (RightColumnX - LeftColumnX) / 2, g.LayoutRect.Top + g.DesignHeight / 2};
 }
 
-Rect PairColumns::ObjectRect(std::int32_t n) const {
-    return Piece(n).ObjectRect();
-}
-
-bool PairColumns::ObjectVisible(std::int32_t n) const {
-    return Piece(n).Visible();
-}
-
-bool PairColumns::ObjectSelectable(std::int32_t n) const {
-    return Piece(n).Selectable();
-}
-
 void PairColumns::HighlightObject(std::int32_t n, bool on) {
-    PictureTile& piece = *Pieces.at(static_cast<size_t>(n));
-    if (on) {
-        piece.SetFrame(SelectionFrames::Orange);
-    } else if (n == Selected) {
-        piece.SetFrame(SelectionFrames::Yellow);
+    if (!on && n == Selected) {
+        Pieces.at(static_cast<size_t>(n))->SetFrame(SelectionFrames::Yellow);
     } else {
-        piece.RemoveFrame();
+        PieceExercise::HighlightObject(n, on);
     }
-}
-
-void PairColumns::ZoomObject(std::int32_t n) {
-    Pieces.at(static_cast<size_t>(n))->Zoom();
-}
-
-bool PairColumns::VehicleTouches(const Rect& vehicle, const Rect& object) const {
-    return VehicleMapTouches(vehicle, object);
-}
-
-std::vector<std::int32_t> PairColumns::ObjectScanOrder() const {
-    std::vector<std::int32_t> order(kPieceCount);
-    std::iota(order.begin(), order.end(), 0);
-    return order;
 }
 
 bool PairColumns::ScanStop() {
@@ -283,7 +253,7 @@ bool PairColumns::ScanStop() {
         ScanPos = -1;
         return true;
     }
-    return CSuperSchemat::ScanStop();
+    return PieceExercise::ScanStop();
 }
 
 CardPairs::CardPairs(game::ExerciseHost& host, const game::CWybor& settings,

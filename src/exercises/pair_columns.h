@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "exercises/csuper_schemat.h"
 #include "exercises/draws.h"
+#include "exercises/piece_exercise.h"
 #include "game/cwybor.h"
 #include "game/exercise_host.h"
 #include "media/cslowo.h"
@@ -25,7 +25,7 @@ namespace exercises {
 // counts an error. Five pairs solve the task. Help is available only while a piece is picked,
 // and frames the partner blue. The instruction picture is the ear.
 // A type draws what its pieces show and makes them; everything else is here.
-class PairColumns : public CSuperSchemat {
+class PairColumns : public PieceExercise {
   public:
     static constexpr std::int32_t kPieceCount = 10;
     static constexpr std::int32_t kColumnCount = kPieceCount / 2;
@@ -76,18 +76,11 @@ class PairColumns : public CSuperSchemat {
     void CreateColumns(const PartnerOrder& order, const MakePiece& make);
 
     std::int32_t ObjectCount() const override { return kPieceCount; }
-    platform::Rect ObjectRect(std::int32_t n) const override;
-    bool ObjectVisible(std::int32_t n) const override;
-    bool ObjectSelectable(std::int32_t n) const override;
+    pieces::PictureTile* PieceAt(std::int32_t n) const override;
+    // Leaving the picked piece gives it its yellow frame back.
     void HighlightObject(std::int32_t n, bool on) override;
-    void ZoomObject(std::int32_t n) override;
-    bool VehicleTouches(const platform::Rect& vehicle, const platform::Rect& object) const override;
-    // The pieces by index, not by position.
-    std::vector<std::int32_t> ObjectScanOrder() const override;
 
   private:
-    // The piece of a number the game form passed, or null for a number outside the pieces.
-    pieces::PictureTile* PieceAt(std::int32_t n) const;
     // Takes every piece's frame away.
     void RemoveFrames();
     // The second piece of a pair: the partner joins the picked piece, any other is an error.
