@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <utility>
 
 #include "media/cblad.h"
+#include "platform/geometry.h"
 
 namespace exercises {
 
@@ -61,5 +63,11 @@ void BuildRetryingRepeatedDraws(Build&& build, Cleanup&& cleanup) {
         }
     }
 }
+
+// A start place for the vehicle: random points of the layout (x drawn before y) until one
+// fits. Past a large number of draws the first fitting point inside area, row by row, so that
+// an area without room cannot hang the game; area's top-left corner + 1 when none fits.
+platform::Point DrawFreePoint(const platform::Rect& area,
+                              const std::function<bool(platform::Point)>& fits);
 
 }  // namespace exercises

@@ -6,9 +6,7 @@
 #include "catalog/screen_geometry.h"
 #include "exercises/draws.h"
 #include "exercises/placement.h"
-#include "media/cblad.h"
-#include "media/ctransbitmap.h"
-#include "media/data_paths.h"
+#include "exercises/shelf.h"
 #include "media/random.h"
 #include "pieces/clitcyf.h"
 #include "pieces/selection_frames.h"
@@ -24,27 +22,12 @@ using platform::Rect;
 
 namespace {
 
-// Past this many random draws VehicleStart looks for a free place in order, so that a play
-// area without room cannot hang the game.
-constexpr int kVehicleStartDraws = 100000;
 // Where the shelf begins, and where its first place lies on it, in design pixels.
 constexpr int kShelfLeft = 375;
 constexpr int kSlotInsetX = 5;
 constexpr int kSlotInsetY = 15;
 // The room between two objects on the shelf, in design pixels.
 constexpr int kSlotGap = 25;
-
-CTransBitmap LoadShelfPiece(const std::string& name) {
-    const std::string base = "Data\\Res\\" + name + SizeSuffix();
-    CTransBitmap piece;
-    try {
-        piece.LoadPair(NativePath(base + PairSuffix(false) + ".xbi"),
-                       NativePath(base + PairSuffix(true) + ".xbi"));
-    } catch (...) {
-        throw CBlad::ResourceMissing();
-    }
-    return piece;
-}
 
 }  // namespace
 
@@ -169,34 +152,13 @@ void SearchExercise::Paint() {
 
 void SearchExercise::DrawScenery() {
     const ScreenGeometry& g = Geometry();
-    const DrawContext context = Host.Context();
-    int x = 0;
-    int y = 0;
-    const auto draw = [&](CTransBitmap& piece) {
-        for (platform::Bitmap* target : {&context.Frame, &context.Scene}) {
-            piece.Draw(*target, x, y, 255);
-        }
-        context.Queue(Rect::FromSize(x, y, piece.Width(), piece.Height()));
-        x += piece.Width();
-    };
-    CTransBitmap left = LoadShelfPiece("lewo");
-    x = g.MapX(kShelfLeft);
-    // On the layout's bottom edge (the design height is already in screen pixels).
-    y = g.LayoutRect.Top + g.DesignHeight - left.Height();
-    draw(left);
+    // One middle piece for every two objects to choose from.
+    const ShelfPlace shelf = DrawShelf(Host.Context(), g.MapX(kShelfLeft), Choosable().size() / 2);
     if (FirstScenery) {
-        SlotX = x + g.MapLength(kSlotInsetX);
-        SlotY = y + g.MapLength(kSlotInsetY);
+        SlotX = shelf.MiddleLeft + g.MapLength(kSlotInsetX);
+        SlotY = shelf.Top + g.MapLength(kSlotInsetY);
         FirstScenery = false;
     }
-    // One middle piece for every two objects to choose from.
-    CTransBitmap middle = LoadShelfPiece("srodek");
-    const size_t pieces = Choosable().size() / 2;
-    for (size_t i = 0; i < pieces; ++i) {
-        draw(middle);
-    }
-    CTransBitmap right = LoadShelfPiece("prawo");
-    draw(right);
 }
 
 void SearchExercise::StartAnimation() {
@@ -279,7 +241,6 @@ std::optional<std::int32_t> SearchExercise::ObjectUnderVehicle() const {
 }
 
 Point SearchExercise::VehicleStart() {
-    const ScreenGeometry& g = Geometry();
     const int vw = Vehicle.Width();
     const int vh = Vehicle.Height();
     std::vector<Rect> objects;
@@ -299,21 +260,7 @@ Point SearchExercise::VehicleStart() {
             return r.Left - vw <= p.X && p.X <= r.Right && r.Top - vh <= p.Y && p.Y <= r.Bottom;
         });
     };
-    for (int draw = 0; draw < kVehicleStartDraws; ++draw) {
-        const Point p{g.LayoutRect.Left + Random() % g.DesignWidth,
-                      g.LayoutRect.Top + Random() % g.DesignHeight};
-        if (fits(p)) {
-            return p;
-        }
-    }
-    for (int y = WorkRect.Top + 1; y < WorkRect.Bottom - vh; ++y) {
-        for (int x = WorkRect.Left + 1; x < WorkRect.Right - vw; ++x) {
-            if (fits({x, y})) {
-                return {x, y};
-            }
-        }
-    }
-    return {WorkRect.Left + 1, WorkRect.Top + 1};
+    return DrawFreePoint(WorkRect, fits);
 }
 
 void SearchExercise::Restart() {

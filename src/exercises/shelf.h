@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+
+#include "media/draw_context.h"
+
+namespace exercises {
+
+// Where a shelf was drawn: its top edge and the left edge of its first middle piece.
+struct ShelfPlace {
+    int Top = 0;
+    int MiddleLeft = 0;
+};
+
+// Draws the shelf on the layout's bottom edge into the frame and scene bitmaps: the left
+// piece at left, middles middle pieces, the right piece. atMiddle(k, x, top) is told where
+// middle piece k goes before it is drawn. Throws CBlad code 1 for a missing piece.
+ShelfPlace DrawShelf(const media::DrawContext& context, int left, std::size_t middles,
+                     const std::function<void(std::size_t, int, int)>& atMiddle = {});
+
+}  // namespace exercises
