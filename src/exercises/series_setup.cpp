@@ -8,6 +8,7 @@
 #include "exercises/cschemat2_1.h"
 #include "exercises/cschemat3_4a.h"
 #include "exercises/cschemat6.h"
+#include "exercises/cschemat9.h"
 #include "exercises/series_score.h"
 #include "game/cgrupa.h"
 
@@ -27,7 +28,8 @@ enum class Entry {
     Schemat1_8,
     Schemat1_6,
     Schemat6,
-    Schemat2_1
+    Schemat2_1,
+    Schemat9
 };
 
 Entry EntryFor(int level, int draw) {
@@ -64,13 +66,22 @@ Entry EntryFor(int level, int draw) {
             switch (draw) {
                 case 5:
                     return Entry::Schemat1_6;
+                case 3:
+                    return Entry::Schemat9;
                 case 7:
                     return Entry::Schemat2_1;
                 default:
                     return Entry::None;
             }
         case game::LevelIV:
-            return draw == 8 ? Entry::Schemat1_6 : Entry::None;
+            switch (draw) {
+                case 6:
+                    return Entry::Schemat9;
+                case 8:
+                    return Entry::Schemat1_6;
+                default:
+                    return Entry::None;
+            }
         default:
             return Entry::None;
     }
@@ -108,6 +119,8 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat6>(host, settings);
             case Entry::Schemat2_1:
                 return std::make_unique<CSchemat2_1>(host, settings);
+            case Entry::Schemat9:
+                return std::make_unique<CSchemat9>(host, settings);
             case Entry::Schemat17:
                 return std::make_unique<CSchemat17>(host, settings);
             case Entry::Schemat3_4a:

@@ -39,6 +39,8 @@ constexpr TypeRow kTypes[] = {
     {"digit_search", LevelI, 6, SoundGroupR | SoundGroupJ},
     {"theme_row_level_ii", LevelII, 6, SoundGroupJ},
     {"theme_row_level_iii", LevelIII, 7, SoundGroupL | SoundGroupR},
+    {"missing_letter_level_iii", LevelIII, 3, SoundGroupR},
+    {"missing_letter_level_iv", LevelIV, 6, SoundGroupL | SoundGroupR | SoundGroupJ},
 };
 
 struct TypeCase {
