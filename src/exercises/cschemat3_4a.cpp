@@ -1,8 +1,8 @@
 #include "exercises/cschemat3_4a.h"
 
 #include "catalog/resource_names.h"
+#include "exercises/draws.h"
 #include "game/cgrupa.h"
-#include "media/random.h"
 
 using namespace catalog;
 
@@ -16,15 +16,6 @@ constexpr double kRoom = 1.1;
 
 constexpr int kSelectsR = game::SoundGroupR;
 constexpr int kSelectsJ = game::SoundGroupJ;
-
-// random mod n, drawn again until non-zero.
-int DrawNonZero(int n) {
-    int r = 0;
-    while (r == 0) {
-        r = media::Random() % n;
-    }
-    return r;
-}
 }  // namespace
 
 bool CSchemat3_4a::SuitsSoundGroups(int soundGroups) {
@@ -69,18 +60,7 @@ int CSchemat3_4a::DrawOther(int target) {
 }
 
 game::Hit CSchemat3_4a::HitTest(std::int32_t dx, std::int32_t dy) {
-    const platform::Rect moved = Vehicle.Rectangle().Offset(dx, dy);
-    game::Hit blocking;
-    for (std::int32_t n = 0; n < ObjectCount(); ++n) {
-        if (!ObjectVisible(n) || !VehicleTouches(moved, ObjectRect(n))) {
-            continue;
-        }
-        if (ObjectSelectable(n)) {
-            return {n, 1};
-        }
-        blocking = {n, -1};
-    }
-    return blocking;
+    return HitChoosableFirst(dx, dy);
 }
 
 }  // namespace exercises

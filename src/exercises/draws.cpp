@@ -34,16 +34,6 @@ bool ValidSelection(int soundGroups) {
     return soundGroups >= 1 && soundGroups <= 7;
 }
 
-// Random() mod n, drawn again while it is 0: 1 ... n - 1.
-int DrawNonZero(int n) {
-    for (;;) {
-        const int r = Random() % n;
-        if (r != 0) {
-            return r;
-        }
-    }
-}
-
 // A distractor letter, 20 ... 28.
 int DrawDistractor() {
     return DrawNonZero(10) - 1 + catalog::FirstDistractorCode;
@@ -64,6 +54,15 @@ std::vector<int> SelectedSounds(int soundGroups) {
 }
 
 }  // namespace
+
+int DrawNonZero(int n) {
+    for (;;) {
+        const int r = Random() % n;
+        if (r != 0) {
+            return r;
+        }
+    }
+}
 
 std::int32_t SoundMask(int soundGroups, std::int32_t fallback) {
     if (!ValidSelection(soundGroups)) {

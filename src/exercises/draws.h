@@ -17,6 +17,9 @@ inline constexpr const char* kCardFolder = "Data//Res//Kar//Nor//";
 // The bits by which a mask lets the "l", "r" and "j" sections of a word list take part.
 inline constexpr std::int32_t SectionMaskL = 256, SectionMaskR = 16, SectionMaskJ = 1;
 
+// Random() mod n, drawn again while it is 0: 1 ... n - 1 (n at least 2).
+int DrawNonZero(int n);
+
 // The section mask of a sound-group selection (bit 1 = "l", 2 = "r", 4 = "j"): 1 ... 7 give
 // L, R, L|R, J, L|J, R|J, L|R|J; any other selection gives fallback unchanged.
 std::int32_t SoundMask(int soundGroups, std::int32_t fallback);

@@ -216,7 +216,9 @@ bool SearchExercise::Choose(std::int32_t element, std::int32_t /*extra*/) {
         Collect(*object);
     } else if (!Solved) {
         PlayFeedback(false);
-        ++Stat.Last().Errors;
+        if (CountsErrors()) {
+            ++Stat.Last().Errors;
+        }
         object->SetFrame(SelectionFrames::Red);
         Vehicle.Draw();
     }

@@ -75,6 +75,8 @@ class SearchExercise : public CSuperSchemat {
     virtual pieces::PictureTile* Model() const = 0;
     // A found object shows a green frame for a moment before it travels.
     virtual bool GreenOnMatch() const { return false; }
+    // Whether a wrong choice counts an error.
+    virtual bool CountsErrors() const { return true; }
     // The codes of the model and of an object in ScanOrder, and back; by default the
     // object numbers themselves.
     virtual std::int32_t ModelScanCode() const { return 0; }

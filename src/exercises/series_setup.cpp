@@ -1,5 +1,6 @@
 #include "exercises/series_setup.h"
 
+#include "exercises/cschemat12.h"
 #include "exercises/cschemat15.h"
 #include "exercises/cschemat17.h"
 #include "exercises/cschemat1_2.h"
@@ -29,13 +30,16 @@ enum class Entry {
     Schemat1_6,
     Schemat6,
     Schemat2_1,
-    Schemat9
+    Schemat9,
+    Schemat12
 };
 
 Entry EntryFor(int level, int draw) {
     switch (level) {
         case game::LevelI:
             switch (draw) {
+                case 1:
+                    return Entry::Schemat12;
                 case 2:
                     return Entry::Schemat15;
                 case 3:
@@ -89,8 +93,16 @@ Entry EntryFor(int level, int draw) {
 
 // Whether an entry's condition on the sound groups holds.
 bool Allows(Entry entry, int soundGroups) {
-    return entry != Entry::None &&
-           (entry != Entry::Schemat3_4a || CSchemat3_4a::SuitsSoundGroups(soundGroups));
+    switch (entry) {
+        case Entry::None:
+            return false;
+        case Entry::Schemat3_4a:
+            return CSchemat3_4a::SuitsSoundGroups(soundGroups);
+        case Entry::Schemat12:
+            return CSchemat12::SuitsSoundGroups(soundGroups);
+        default:
+            return true;
+    }
 }
 
 }  // namespace
@@ -125,6 +137,8 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat17>(host, settings);
             case Entry::Schemat3_4a:
                 return std::make_unique<CSchemat3_4a>(host, settings);
+            case Entry::Schemat12:
+                return std::make_unique<CSchemat12>(host, settings);
             case Entry::None:
                 break;
         }

@@ -95,4 +95,19 @@ bool TileSearch::Matches(std::int32_t index) const {
            Tiles[static_cast<size_t>(index)]->Number() == Tiles[0]->Number();
 }
 
+game::Hit TileSearch::HitChoosableFirst(std::int32_t dx, std::int32_t dy) {
+    const platform::Rect moved = Vehicle.Rectangle().Offset(dx, dy);
+    game::Hit blocking;
+    for (std::int32_t n = 0; n < ObjectCount(); ++n) {
+        if (!ObjectVisible(n) || !VehicleTouches(moved, ObjectRect(n))) {
+            continue;
+        }
+        if (ObjectSelectable(n)) {
+            return {n, 1};
+        }
+        blocking = {n, -1};
+    }
+    return blocking;
+}
+
 }  // namespace exercises

@@ -55,6 +55,10 @@ class TileSearch : public SearchExercise {
     // The code of one of the other tiles.
     virtual int DrawOther(int target) = 0;
 
+    // The first touched tile still to be chosen; otherwise the last touched tile that stops
+    // the vehicle; otherwise nothing.
+    game::Hit HitChoosableFirst(std::int32_t dx, std::int32_t dy);
+
     std::int32_t ObjectCount() const override;
     pieces::PictureTile* Model() const override;
     bool GreenOnMatch() const override { return rules_.Green; }

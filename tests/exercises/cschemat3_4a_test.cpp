@@ -8,9 +8,7 @@
 #include <vector>
 
 #include "exercises/search_fixture.h"
-#include "exercises/series_setup.h"
 #include "game/cgrupa.h"
-#include "game/series_parts.h"
 #include "media/random.h"
 
 using namespace exercises;
@@ -86,18 +84,4 @@ TEST_F(Schemat3_4aTest, ScriptedDrawsGiveTheirDigits) {
         EXPECT_EQ(e->Tile(1).ObjectRect().Top, 200);
         EXPECT_EQ(e->Tile(1).Number(), c.model == kZero ? kFour : kZero);
     }
-}
-
-TEST_F(Schemat3_4aTest, TheCurriculumGivesItAtLevelOneOnlyWithRorJ) {
-    const game::SeriesParts parts = MakeSeriesParts();
-    for (int selection = 1; selection <= 7; ++selection) {
-        SCOPED_TRACE(selection);
-        const bool suits = selection != game::SoundGroupL;
-        EXPECT_EQ(parts.Available(game::LevelI, 6, selection), suits);
-        game::CWybor settings;
-        settings.gloski = static_cast<std::int16_t>(selection);
-        const auto exercise = parts.CreateExercise(*host_, settings, game::LevelI, 6);
-        EXPECT_EQ(dynamic_cast<const CSchemat3_4a*>(exercise.get()) != nullptr, suits);
-    }
-    EXPECT_FALSE(parts.Available(game::LevelI, 6, 0));
 }

@@ -114,9 +114,17 @@ class SearchTest : public ExerciseTest {
         for (int code : {1, 2, 9}) {
             writeTile(std::string(catalog::SymbolName(code)) + "_red");
         }
-        for (int code : {1,  2,  9,  20, 21, 22, 23, 24, 25, 26, 27,
-                         28, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59}) {
+        for (int code : {1, 2, 9}) {
             writeTile(std::string(catalog::SymbolName(code)));
+        }
+        // Distractor letters, number pictures and digits.
+        for (int first : {catalog::FirstDistractorCode, catalog::FirstNumberWordCode,
+                          catalog::FirstDigitCode}) {
+            const int last =
+                first == catalog::FirstDistractorCode ? catalog::LastDistractorCode : first + 9;
+            for (int code = first; code <= last; ++code) {
+                writeTile(std::string(catalog::SymbolName(code)));
+            }
         }
         for (const auto& [name, w] : std::map<std::string, int>{
                  {"lewo", kShelfEndW}, {"srodek", kShelfMiddleW}, {"prawo", kShelfEndW}}) {
@@ -129,7 +137,7 @@ class SearchTest : public ExerciseTest {
         for (int n = 1; n <= catalog::RemarkCount; ++n) {
             WriteSound("Res/Snd/b" + std::to_string(n) + ".snd", 10);
         }
-        for (const char* name : {"S171", "S1721", "S1722", "S15", "S3_4a"}) {
+        for (const char* name : {"S171", "S1721", "S1722", "S15", "S3_4a", "S12"}) {
             WriteSound(std::string("Res/Snd/Pol/") + name + ".snd", 10);
         }
     }

@@ -11,11 +11,14 @@
 #include <vector>
 
 #include "catalog/resource_names.h"
+#include "exercises/cschemat12.h"
 #include "exercises/cschemat15.h"
 #include "exercises/cschemat3_4a.h"
 #include "exercises/exercise_fixture.h"
 #include "exercises/placement.h"
 #include "exercises/search_fixture.h"
+#include "exercises/series_setup.h"
+#include "game/series_parts.h"
 #include "media/random.h"
 #include "pieces/selection_frames.h"
 
@@ -43,6 +46,11 @@ struct TileSearchCase {
     // 6 selectable, and with tile 6 not selectable either.
     game::Hit besideACopy;
     game::Hit besideNoCopy;
+    // Whether a wrong tile counts an error.
+    bool countsErrors;
+    // Its draw number at level I, and the sound-group selections (0 ... 7) it is built for.
+    int draw;
+    std::set<int> builtFor;
 };
 
 void PrintTo(const TileSearchCase& c, std::ostream* os) {
@@ -61,7 +69,10 @@ const TileSearchCase kTypes[] = {
      [](int code) { return std::string(catalog::SymbolName(code)) + "_red"; },
      // The first tile touched.
      {5, -1},
-     {5, -1}},
+     {5, -1},
+     true,
+     2,
+     {0, 1, 2, 3, 4, 5, 6, 7}},
     {"Digits",
      [](game::ExerciseHost& h, const game::CWybor& s) {
          return std::make_unique<CSchemat3_4a>(h, s);
@@ -73,7 +84,25 @@ const TileSearchCase kTypes[] = {
      [](int code) { return std::string(catalog::SymbolName(code)); },
      // One still to be chosen first, else the last one that stops the vehicle.
      {6, 1},
-     {6, -1}},
+     {6, -1},
+     true,
+     6,
+     {2, 3, 4, 5, 6, 7}},
+    {"Numbers",
+     [](game::ExerciseHost& h, const game::CWybor& s) {
+         return std::make_unique<CSchemat12>(h, s);
+     },
+     "S12",
+     game::SoundGroupJ,
+     41,
+     110,
+     [](int code) { return std::string(catalog::SymbolName(code)); },
+     // As the digits.
+     {6, 1},
+     {6, -1},
+     false,
+     1,
+     {2, 4, 6, 7}},
 };
 
 class TileSearchTest : public SearchTest, public testing::WithParamInterface<TileSearchCase> {
@@ -163,10 +192,12 @@ TEST_P(TileSearchTest, WrongTilesCountErrorsAndTheFourthCopySolvesTheTask) {
     EXPECT_EQ(slot, (Point{375 + kShelfEndW + 5, 960 - kShelfH + 15}));
     platform::Sound::StartRecording();
 
-    // A wrong tile: a remark, an error and the red frame, every time; it stays to be chosen.
-    for (int errors = 1; errors <= 2; ++errors) {
+    // A wrong tile: a remark, an error where the type counts them, and the red frame, every
+    // time; it stays to be chosen.
+    const int errorStep = GetParam().countsErrors ? 1 : 0;
+    for (int n = 1; n <= 2; ++n) {
         EXPECT_FALSE(e->Choose(2, 0));
-        EXPECT_EQ(e->GetStat().Last().Errors, errors);
+        EXPECT_EQ(e->GetStat().Last().Errors, n * errorStep);
     }
     EXPECT_EQ(e->Tile(2).FrameStyle(), SelectionFrames::Red);
     EXPECT_TRUE(e->Tile(2).Selectable());
@@ -215,7 +246,7 @@ TEST_P(TileSearchTest, WrongTilesCountErrorsAndTheFourthCopySolvesTheTask) {
 
     // Afterwards a wrong tile counts nothing.
     EXPECT_FALSE(e->Choose(1, 0));
-    EXPECT_EQ(e->GetStat().Last().Errors, 2);
+    EXPECT_EQ(e->GetStat().Last().Errors, 2 * errorStep);
     EXPECT_EQ(Feedback(), "bbgggg");
 }
 
@@ -257,7 +288,7 @@ TEST_P(TileSearchTest, RestartBringsTheCopiesBackAndTheShelfStartsAgain) {
     e->Restart();
     EXPECT_EQ(host_->autoNextStops, 1);
     ExpectFreshAttempt(*e, slot);
-    EXPECT_EQ(e->GetStat().Attempts[0].Errors, 1);
+    EXPECT_EQ(e->GetStat().Attempts[0].Errors, GetParam().countsErrors ? 1 : 0);
     for (int i = 0; i < 9; ++i) {
         SCOPED_TRACE(i);
         const pieces::CLitCyf& t = e->Tile(i);
@@ -457,6 +488,30 @@ TEST_P(TileSearchTest, AMissingTilePictureIsTheReinstallMessage) {
         EXPECT_EQ(b.Text(), media::ResourceMissingText);
     }
     EXPECT_EQ(form_.Controls().size(), controls);
+}
+
+// The curriculum offers the type at its draw of level I only for the selections it has a
+// model for, and builds it for them.
+TEST_P(TileSearchTest, TheCurriculumGivesItAtLevelOneForItsSelections) {
+    const TileSearchCase& c = GetParam();
+    const game::SeriesParts parts = MakeSeriesParts();
+    for (int selection = 0; selection <= 7; ++selection) {
+        SCOPED_TRACE(selection);
+        const bool suits = c.builtFor.contains(selection);
+        EXPECT_EQ(parts.Available(game::LevelI, c.draw, selection), suits);
+        if (selection == 0) {
+            continue;
+        }
+        game::CWybor settings;
+        settings.gloski = static_cast<std::int16_t>(selection);
+        media::SeedRandom(static_cast<std::uint32_t>(selection));
+        const auto exercise = parts.CreateExercise(*host_, settings, game::LevelI, c.draw);
+        const auto* search = dynamic_cast<const TileSearch*>(exercise.get());
+        EXPECT_EQ(search != nullptr, suits);
+        if (search != nullptr) {
+            EXPECT_EQ(search->GetInstructionName(), c.instruction);
+        }
+    }
 }
 
 // Every place is scaled and taken from the layout's corner, and the vehicle stays inside the

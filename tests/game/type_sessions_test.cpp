@@ -41,6 +41,7 @@ constexpr TypeRow kTypes[] = {
     {"theme_row_level_iii", LevelIII, 7, SoundGroupL | SoundGroupR},
     {"missing_letter_level_iii", LevelIII, 3, SoundGroupR},
     {"missing_letter_level_iv", LevelIV, 6, SoundGroupL | SoundGroupR | SoundGroupJ},
+    {"number_search", LevelI, 1, SoundGroupR | SoundGroupJ},
 };
 
 struct TypeCase {
