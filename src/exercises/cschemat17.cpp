@@ -111,8 +111,8 @@ void CSchemat17::Build() {
 }
 
 std::unique_ptr<CKarta> CSchemat17::MakeCard(Point at, int word, bool selectable) {
-    return std::make_unique<CKarta>(Host.HostForm(), Host.Context(), at, kCardFolder, WordAt(word),
-                                    selectable, 0, 0);
+    return std::make_unique<CKarta>(Host.HostForm(), Host.Context(), at, NormalCardFolder,
+                                    WordAt(word), selectable, 0, 0);
 }
 
 void CSchemat17::BuildSamePicture(Point modelPlace) {

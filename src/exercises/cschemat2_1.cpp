@@ -43,7 +43,7 @@ CSchemat2_1::CSchemat2_1(game::ExerciseHost& host, const game::CWybor& settings)
     }
     AnswerIndex = static_cast<std::int16_t>(t + 3);
     const auto make = [&](std::int32_t word, Point at, bool selectable) {
-        return std::make_unique<CKarta>(Host.HostForm(), Host.Context(), at, kCardFolder,
+        return std::make_unique<CKarta>(Host.HostForm(), Host.Context(), at, pieces::NormalCardFolder,
                                         WordAt(word), selectable, 0, 0);
     };
     Cards[static_cast<size_t>(AnswerIndex)] = make(answer, {0, 0}, true);

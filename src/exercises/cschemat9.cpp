@@ -78,7 +78,7 @@ void CSchemat9::Build() {
     const CSlowo& word = WordAt(Word);
 
     const Rect& ear = InstructionPicture->PictureRectOnScreen();
-    WordCard = std::make_unique<CKarta>(Host.HostForm(), Host.Context(), Point{0, 0}, kCardFolder,
+    WordCard = std::make_unique<CKarta>(Host.HostForm(), Host.Context(), Point{0, 0}, pieces::NormalCardFolder,
                                         word, true, 0, 0);
     WordCard->MoveTo({ear.Left + g.MapLength(16), ear.Top + g.MapLength(16)});
     WordCard->SetOnClick([this](platform::MouseEvent&) { PlayInstruction(); });

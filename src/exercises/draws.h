@@ -11,9 +11,6 @@ namespace exercises {
 // The random draws the exercise types share. Each one calls media::Random() a fixed number
 // of times in a fixed order, so a seeded or scripted generator gives the same task again.
 
-// The folder of the ordinary picture cards.
-inline constexpr const char* kCardFolder = "Data//Res//Kar//Nor//";
-
 // The bits by which a mask lets the "l", "r" and "j" sections of a word list take part.
 inline constexpr std::int32_t SectionMaskL = 256, SectionMaskR = 16, SectionMaskJ = 1;
 

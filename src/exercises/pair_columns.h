@@ -105,7 +105,7 @@ class PairColumns : public PieceExercise {
 // the selected sounds.
 class CardPairs : public PairColumns {
   public:
-    static constexpr const char* kCardFolder = exercises::kCardFolder;
+    static constexpr const char* kCardFolder = pieces::NormalCardFolder;
 
     const pieces::CKarta& Card(std::int32_t n) const {
         return static_cast<const pieces::CKarta&>(Piece(n));

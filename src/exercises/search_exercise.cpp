@@ -20,16 +20,7 @@ namespace exercises {
 using platform::Point;
 using platform::Rect;
 
-namespace {
-
-// Where the shelf begins, and where its first place lies on it, in design pixels.
-constexpr int kShelfLeft = 375;
-constexpr int kSlotInsetX = 5;
-constexpr int kSlotInsetY = 15;
-// The room between two objects on the shelf, in design pixels.
-constexpr int kSlotGap = 25;
-
-}  // namespace
+namespace {}  // namespace
 
 SearchExercise::SearchExercise(game::ExerciseHost& host, const game::CWybor& settings)
     : CSuperSchemat(host, settings) {}
@@ -72,7 +63,7 @@ bool SearchExercise::VehicleTouches(const Rect& vehicle, const Rect& object) con
 }
 
 Point SearchExercise::PlaceObject(int quadrant, double margin, Clearance clearance,
-                                  std::span<const Rect> placed) const {
+                                  std::span<const Rect> placed, std::int32_t floor) const {
     const double s = Geometry().LayoutScale;
     const double vw = Vehicle.Width();
     const double vh = Vehicle.Height();
@@ -88,15 +79,15 @@ Point SearchExercise::PlaceObject(int quadrant, double margin, Clearance clearan
                y > r.Top - clearance.Before * vh - r.Height() - 1 &&
                y < r.Bottom + clearance.After * vh + 1;
     };
-    return DrawPlacement(
-        [quadrant] { return RandomPointInQuadrant(quadrant); },
-        [&](const Point& p) {
-            if (p.X <= WorkRect.Left || p.X >= right || p.Y <= WorkRect.Top || p.Y >= bottom) {
-                return false;
-            }
-            return std::none_of(placed.begin(), placed.end(),
-                                [&](const Rect& r) { return tooClose(p, r); });
-        });
+    return DrawPlacement([quadrant] { return RandomPointInQuadrant(quadrant); },
+                         [&](const Point& p) {
+                             if (p.X <= WorkRect.Left || p.X >= right || p.Y <= WorkRect.Top ||
+                                 p.Y >= bottom || p.Y >= floor) {
+                                 return false;
+                             }
+                             return std::none_of(placed.begin(), placed.end(),
+                                                 [&](const Rect& r) { return tooClose(p, r); });
+                         });
 }
 
 Point SearchExercise::ModelPlace(int d) const {
@@ -152,11 +143,18 @@ void SearchExercise::Paint() {
 
 void SearchExercise::DrawScenery() {
     const ScreenGeometry& g = Geometry();
-    // One middle piece for every two objects to choose from.
-    const ShelfPlace shelf = DrawShelf(Host.Context(), g.MapX(kShelfLeft), Choosable().size() / 2);
+    const ShelfPlan plan = Shelf();
+    // On the bubble's top edge, or by default on the layout's bottom edge; one middle piece
+    // for every two objects to choose from.
+    std::optional<int> top;
+    if (plan.AtBubbleTop && InstructionPicture) {
+        top = InstructionPicture->PictureRectOnScreen().Top;
+    }
+    const ShelfPlace shelf =
+        DrawShelf(Host.Context(), g.MapX(plan.Left), Choosable().size() / 2, {}, top);
     if (FirstScenery) {
-        SlotX = shelf.MiddleLeft + g.MapLength(kSlotInsetX);
-        SlotY = shelf.Top + g.MapLength(kSlotInsetY);
+        SlotX = shelf.MiddleLeft + g.MapLength(plan.SlotInsetX);
+        SlotY = shelf.Top + g.MapLength(plan.SlotInsetY);
         FirstScenery = false;
     }
 }
@@ -178,8 +176,7 @@ void SearchExercise::Hint() {
     if (Solved) {
         return;
     }
-    // The matching objects are the last four.
-    for (std::int32_t i = std::max(0, ObjectCount() - MatchingTotal); i < ObjectCount(); ++i) {
+    for (std::int32_t i = 0; i < ObjectCount(); ++i) {
         if (Matches(i)) {
             Object(i)->SetFrame(SelectionFrames::Blue);
             break;
@@ -203,7 +200,7 @@ void SearchExercise::Collect(PictureTile& object) {
     DissolveMove(from, to);
     Vehicle.Draw();
     object.SetSelectable(false);
-    SlotX += to.Width() + Geometry().MapLength(kSlotGap);
+    SlotX += to.Width() + Geometry().MapLength(Shelf().Gap);
     ++Found;
 }
 
@@ -214,7 +211,7 @@ bool SearchExercise::Choose(std::int32_t element, std::int32_t /*extra*/) {
     }
     if (Matches(element)) {
         Collect(*object);
-    } else if (!Solved) {
+    } else if (!Solved && Wrong(element)) {
         PlayFeedback(false);
         if (CountsErrors()) {
             ++Stat.Last().Errors;
@@ -223,6 +220,10 @@ bool SearchExercise::Choose(std::int32_t element, std::int32_t /*extra*/) {
         Vehicle.Draw();
     }
     if (!Solved && Found >= MatchingTotal) {
+        if (Shelf().CompletionPoint) {
+            PlayFeedback(true);
+            ++Stat.Last().Points;
+        }
         Solved = true;
         Host.DrawScore();
         Vehicle.Celebrate(5);

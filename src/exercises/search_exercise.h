@@ -14,8 +14,8 @@
 namespace exercises {
 
 // What the search exercises share: a model fades in over the thought bubble, objects lie
-// scattered over the four quarters of the play area and the last four of them match the
-// model. The child collects those four onto a shelf at the bottom of the layout; each one
+// scattered over the four quarters of the play area and four of them match the
+// model. The child collects those four onto a shelf; each one
 // found dissolves there, a wrong one is framed red and counts an error.
 //
 // A type gives its objects (numbered as its Choose and HitTest number them), its model and
@@ -77,6 +77,24 @@ class SearchExercise : public CSuperSchemat {
     virtual bool GreenOnMatch() const { return false; }
     // Whether a wrong choice counts an error.
     virtual bool CountsErrors() const { return true; }
+    // Whether a choice that is not accepted is a wrong one (remarked on, framed red);
+    // by default every object that does not match now.
+    virtual bool Wrong(std::int32_t index) const { return !Matches(index); }
+    // Where the shelf goes and how found objects line up on it, in design pixels.
+    struct ShelfPlan {
+        // The shelf's left end from the layout's left edge.
+        int Left = 375;
+        // On the bubble's top edge rather than on the layout's bottom edge.
+        bool AtBubbleTop = false;
+        // The first place from the left piece's right end and from the shelf's top.
+        int SlotInsetX = 5;
+        int SlotInsetY = 15;
+        // The room between two objects on the shelf.
+        int Gap = 25;
+        // Points and praise once more for the last object found.
+        bool CompletionPoint = false;
+    };
+    virtual ShelfPlan Shelf() const { return {}; }
     // The codes of the model and of an object in ScanOrder, and back; by default the
     // object numbers themselves.
     virtual std::int32_t ModelScanCode() const { return 0; }
@@ -92,8 +110,10 @@ class SearchExercise : public CSuperSchemat {
     // A random top-left corner in quadrant (1 ... 4) at least Left/Top + 1 and margin
     // design pixels short of the play area's right and bottom edges, keeping clear of every
     // rectangle of placed. CBlad code 3 on the thousandth draw.
+    // A corner at or below floor (a screen y) is refused as well.
     platform::Point PlaceObject(int quadrant, double margin, Clearance clearance,
-                                std::span<const platform::Rect> placed) const;
+                                std::span<const platform::Rect> placed,
+                                std::int32_t floor = INT32_MAX) const;
     // The model's top-left corner: d design pixels right of and below the bubble's corner.
     platform::Point ModelPlace(int d) const;
     // Gives a model its hidden start and the instruction's clicks.

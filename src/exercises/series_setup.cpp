@@ -7,6 +7,7 @@
 #include "exercises/cschemat1_6.h"
 #include "exercises/cschemat1_8.h"
 #include "exercises/cschemat2_1.h"
+#include "exercises/cschemat3_11.h"
 #include "exercises/cschemat3_4a.h"
 #include "exercises/cschemat6.h"
 #include "exercises/cschemat9.h"
@@ -17,78 +18,46 @@ namespace exercises {
 
 namespace {
 
-// The curriculum's level table: the type behind each draw number of a level. Only the types
-// built so far are listed; the draw keeps to what is listed (and the game form relaxes its
-// no-repeat rule as far as a short list needs). Each later type is added here.
+// The exercise types of the curriculum.
 enum class Entry {
     None,
     Schemat1_2,
+    Schemat1_6,
+    Schemat1_8,
+    Schemat2_1,
+    Schemat3_4a,
+    Schemat3_11,
+    Schemat6,
+    Schemat9,
+    Schemat12,
     Schemat15,
     Schemat17,
-    Schemat3_4a,
-    Schemat1_8,
-    Schemat1_6,
-    Schemat6,
-    Schemat2_1,
-    Schemat9,
-    Schemat12
+};
+
+// The curriculum's level table: the type behind each draw number (1 ... 9) of each level
+// (I ... IV). A type not built yet stands as None; the draw keeps to what is listed (and the
+// game form relaxes its no-repeat rule as far as a short list needs).
+using E = Entry;
+constexpr Entry kLevelTable[4][9] = {
+    {E::Schemat12, E::Schemat15, E::Schemat17, E::Schemat1_2, E::Schemat1_8, E::Schemat3_4a,
+     E::None, E::None, E::None},
+    {E::None, E::Schemat17, E::Schemat3_11, E::Schemat6, E::Schemat1_6, E::Schemat2_1, E::None,
+     E::None, E::None},
+    {E::None, E::None, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::None, E::Schemat2_1, E::None,
+     E::None},
+    {E::None, E::None, E::None, E::None, E::None, E::Schemat9, E::None, E::Schemat1_6, E::None},
 };
 
 Entry EntryFor(int level, int draw) {
-    switch (level) {
-        case game::LevelI:
-            switch (draw) {
-                case 1:
-                    return Entry::Schemat12;
-                case 2:
-                    return Entry::Schemat15;
-                case 3:
-                    return Entry::Schemat17;
-                case 4:
-                    return Entry::Schemat1_2;
-                case 5:
-                    return Entry::Schemat1_8;
-                case 6:
-                    return Entry::Schemat3_4a;
-                default:
-                    return Entry::None;
-            }
-        case game::LevelII:
-            switch (draw) {
-                case 2:
-                    return Entry::Schemat17;
-                case 4:
-                    return Entry::Schemat6;
-                case 5:
-                    return Entry::Schemat1_6;
-                case 6:
-                    return Entry::Schemat2_1;
-                default:
-                    return Entry::None;
-            }
-        case game::LevelIII:
-            switch (draw) {
-                case 5:
-                    return Entry::Schemat1_6;
-                case 3:
-                    return Entry::Schemat9;
-                case 7:
-                    return Entry::Schemat2_1;
-                default:
-                    return Entry::None;
-            }
-        case game::LevelIV:
-            switch (draw) {
-                case 6:
-                    return Entry::Schemat9;
-                case 8:
-                    return Entry::Schemat1_6;
-                default:
-                    return Entry::None;
-            }
-        default:
-            return Entry::None;
+    const int row = level == game::LevelI     ? 0
+                    : level == game::LevelII  ? 1
+                    : level == game::LevelIII ? 2
+                    : level == game::LevelIV  ? 3
+                                              : -1;
+    if (row < 0 || draw < 1 || draw > 9) {
+        return Entry::None;
     }
+    return kLevelTable[row][draw - 1];
 }
 
 // Whether an entry's condition on the sound groups holds.
@@ -139,6 +108,8 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat3_4a>(host, settings);
             case Entry::Schemat12:
                 return std::make_unique<CSchemat12>(host, settings);
+            case Entry::Schemat3_11:
+                return std::make_unique<CSchemat3_11>(host, settings);
             case Entry::None:
                 break;
         }

@@ -29,13 +29,14 @@ CTransBitmap LoadShelfPiece(const std::string& name) {
 }  // namespace
 
 ShelfPlace DrawShelf(const DrawContext& context, int left, std::size_t middles,
-                     const std::function<void(std::size_t, int, int)>& atMiddle) {
+                     const std::function<void(std::size_t, int, int)>& atMiddle,
+                     std::optional<int> shelfTop) {
     const ScreenGeometry& g = Geometry();
     CTransBitmap leftPiece = LoadShelfPiece("lewo");
     CTransBitmap middle = LoadShelfPiece("srodek");
     CTransBitmap rightPiece = LoadShelfPiece("prawo");
-    // On the layout's bottom edge (the design height is already in screen pixels).
-    const int top = g.LayoutRect.Top + g.DesignHeight - leftPiece.Height();
+    // By default on the layout's bottom edge (the design height is already in screen pixels).
+    const int top = shelfTop.value_or(g.LayoutRect.Top + g.DesignHeight - leftPiece.Height());
     int x = left;
     const auto draw = [&](CTransBitmap& piece) {
         for (platform::Bitmap* target : {&context.Frame, &context.Scene}) {

@@ -12,6 +12,9 @@
 
 namespace pieces {
 
+// The folder of the plain card pictures, as the program writes it.
+inline constexpr const char* NormalCardFolder = "Data//Res//Kar//Nor//";
+
 // A picture card: the JPEG picture of one word, read from folder + key + SizeSuffix +
 // ".xji". A right click shows the word's enlarged picture (always the large one, from the
 // "Pow" folder under the card's own folder) while its recording plays.

@@ -84,13 +84,14 @@ inline void ExpectOutsideNumbersIgnored(exercises::CSuperSchemat& exercise,
 }
 
 // After a solved task was started again: unsolved, nothing found, the shelf's first place
-// next, and the solved attempt kept with its four points before a fresh one.
-inline void ExpectFreshAttempt(const exercises::SearchExercise& exercise, platform::Point slot) {
+// next, and the solved attempt kept with its points (four unless said) before a fresh one.
+inline void ExpectFreshAttempt(const exercises::SearchExercise& exercise, platform::Point slot,
+                               int points = 4) {
     EXPECT_FALSE(exercise.IsSolved());
     EXPECT_EQ(exercise.GetFound(), 0);
     EXPECT_EQ(exercise.GetSlot(), slot);
     ASSERT_EQ(exercise.GetStat().Attempts.size(), 2u);
-    EXPECT_EQ(exercise.GetStat().Attempts[0].Points, 4);
+    EXPECT_EQ(exercise.GetStat().Attempts[0].Points, points);
     EXPECT_EQ(exercise.GetStat().Last(), exercises::CStatWart{});
 }
 
@@ -137,7 +138,7 @@ class SearchTest : public ExerciseTest {
         for (int n = 1; n <= catalog::RemarkCount; ++n) {
             WriteSound("Res/Snd/b" + std::to_string(n) + ".snd", 10);
         }
-        for (const char* name : {"S171", "S1721", "S1722", "S15", "S3_4a", "S12"}) {
+        for (const char* name : {"S171", "S1721", "S1722", "S15", "S3_4a", "S12", "S3_11"}) {
             WriteSound(std::string("Res/Snd/Pol/") + name + ".snd", 10);
         }
     }

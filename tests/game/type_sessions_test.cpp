@@ -42,6 +42,8 @@ constexpr TypeRow kTypes[] = {
     {"missing_letter_level_iii", LevelIII, 3, SoundGroupR},
     {"missing_letter_level_iv", LevelIV, 6, SoundGroupL | SoundGroupR | SoundGroupJ},
     {"number_search", LevelI, 1, SoundGroupR | SoundGroupJ},
+    {"group_search_level_ii", LevelII, 3, SoundGroupL | SoundGroupR},
+    {"group_search_level_iii", LevelIII, 4, SoundGroupR | SoundGroupJ},
 };
 
 struct TypeCase {
