@@ -51,7 +51,7 @@ std::set<std::string> SectionKeys(const std::vector<std::int32_t>& list, int siz
 
 class Schemat3_11Test : public SearchTest {
   protected:
-    Schemat3_11Test() {
+    explicit Schemat3_11Test(Point screen = {1280, 960}) : SearchTest(screen) {
         WriteFrames(kCardW + 20, kCardH + 20);
         std::set<std::string> written;
         for (const game::CGrupa& g : host_->WordGroups()) {
@@ -82,6 +82,12 @@ class Schemat3_11Test : public SearchTest {
         return e;
     }
     Point Home(const CSchemat3_11& e, int i) const { return e.GetHomes()[static_cast<size_t>(i)]; }
+};
+
+// The small layout in the middle of a larger screen.
+class Schemat3_11SmallLayoutTest : public Schemat3_11Test {
+  protected:
+    Schemat3_11SmallLayoutTest() : Schemat3_11Test({1200, 900}) {}
 };
 
 }  // namespace
@@ -304,4 +310,42 @@ TEST_F(Schemat3_11Test, TheCurriculumGivesItAtLevelsTwoAndThree) {
         const auto exercise = parts.CreateExercise(*host_, settings, level, draw);
         EXPECT_NE(dynamic_cast<const CSchemat3_11*>(exercise.get()), nullptr);
     }
+}
+
+TEST_F(Schemat3_11Test, TheVehicleStartsInsideThePlayAreaClearOfEveryCard) {
+    media::SeedRandom(4);
+    auto e = Make(game::LevelIII, 7);
+    const pieces::CLudek& v = host_->Vehicle();
+    const Rect work = e->GetWorkRect();
+    for (int n = 0; n < 50; ++n) {
+        const Point p = e->VehicleStart();
+        EXPECT_GT(p.X, work.Left);
+        EXPECT_LT(p.X + v.Width(), work.Right);
+        EXPECT_GT(p.Y, work.Top);
+        EXPECT_LT(p.Y + v.Height(), work.Bottom);
+        const Rect at = Rect::FromSize(p.X, p.Y, v.Width(), v.Height());
+        for (int i = 0; i < 9; ++i) {
+            EXPECT_TRUE(Grow(e->Card(i).ObjectRect(), 1, 1).Intersect(at).IsEmpty()) << i;
+        }
+    }
+}
+
+// The shelf, its first place and the gap between found cards scale with the layout.
+TEST_F(Schemat3_11SmallLayoutTest, TheShelfScalesBesideTheBubble) {
+    const Point corner{88, 66};
+    media::SeedRandom(2);
+    auto e = Make(game::LevelII, 7);
+    const Rect work = e->GetWorkRect();
+    for (int i = 1; i < 9; ++i) {
+        const Rect r = e->Card(i).ObjectRect();
+        EXPECT_GT(r.Left, work.Left) << i;
+        // 210 design pixels above the layout's bottom edge.
+        EXPECT_LT(r.Top, corner.Y + 768 - 168) << i;
+    }
+    e->Begin();
+    e->EndAnimation();
+    const Rect bubble = e->GetInstructionPicture()->PictureRectOnScreen();
+    EXPECT_EQ(e->GetSlot(), (Point{corner.X + 240 + kShelfEndW + 6, bubble.Top + 12}));
+    e->Choose(1, 0);
+    EXPECT_EQ(e->GetSlot().X, corner.X + 240 + kShelfEndW + 6 + kCardW + 16);
 }
