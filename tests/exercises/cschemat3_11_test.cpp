@@ -315,19 +315,7 @@ TEST_F(Schemat3_11Test, TheCurriculumGivesItAtLevelsTwoAndThree) {
 TEST_F(Schemat3_11Test, TheVehicleStartsInsideThePlayAreaClearOfEveryCard) {
     media::SeedRandom(4);
     auto e = Make(game::LevelIII, 7);
-    const pieces::CLudek& v = host_->Vehicle();
-    const Rect work = e->GetWorkRect();
-    for (int n = 0; n < 50; ++n) {
-        const Point p = e->VehicleStart();
-        EXPECT_GT(p.X, work.Left);
-        EXPECT_LT(p.X + v.Width(), work.Right);
-        EXPECT_GT(p.Y, work.Top);
-        EXPECT_LT(p.Y + v.Height(), work.Bottom);
-        const Rect at = Rect::FromSize(p.X, p.Y, v.Width(), v.Height());
-        for (int i = 0; i < 9; ++i) {
-            EXPECT_TRUE(Grow(e->Card(i).ObjectRect(), 1, 1).Intersect(at).IsEmpty()) << i;
-        }
-    }
+    ExpectVehicleStartsClear(*e, host_->Vehicle(), CSchemat3_11::CardTotal);
 }
 
 // The shelf, its first place and the gap between found cards scale with the layout.

@@ -21,6 +21,7 @@
 #include "game/exercise.h"
 #include "media/data_paths.h"
 #include "media/picture_fixture.h"
+#include "pieces/cludek.h"
 #include "platform/sound.h"
 
 namespace search_fixture {
@@ -97,6 +98,24 @@ inline void ExpectFreshAttempt(const exercises::SearchExercise& exercise, platfo
 
 inline platform::Rect Grow(const platform::Rect& r, int dx, int dy) {
     return {r.Left - dx, r.Top - dy, r.Right + dx, r.Bottom + dy};
+}
+
+// Fifty start places of the vehicle: each inside the play area and clear of objects 0 ...
+// count - 1 by a pixel.
+inline void ExpectVehicleStartsClear(exercises::SearchExercise& exercise, const pieces::CLudek& v,
+                                     int count) {
+    const platform::Rect work = exercise.GetWorkRect();
+    for (int n = 0; n < 50; ++n) {
+        const platform::Point p = exercise.VehicleStart();
+        EXPECT_GT(p.X, work.Left);
+        EXPECT_LT(p.X + v.Width(), work.Right);
+        EXPECT_GT(p.Y, work.Top);
+        EXPECT_LT(p.Y + v.Height(), work.Bottom);
+        const platform::Rect at = platform::Rect::FromSize(p.X, p.Y, v.Width(), v.Height());
+        for (int i = 0; i < count; ++i) {
+            EXPECT_TRUE(Grow(exercise.Object(i)->ObjectRect(), 1, 1).Intersect(at).IsEmpty()) << i;
+        }
+    }
 }
 
 }  // namespace search_fixture

@@ -370,19 +370,7 @@ TEST_P(TileSearchTest, ACopyChosenByScanningLeavesTheOrderAndTheLastEntryStillEn
 TEST_P(TileSearchTest, TheVehicleStartsInsideThePlayAreaClearOfEveryTile) {
     media::SeedRandom(4);
     auto e = Make();
-    const pieces::CLudek& v = host_->Vehicle();
-    const Rect work = e->GetWorkRect();
-    for (int n = 0; n < 50; ++n) {
-        const Point p = e->VehicleStart();
-        EXPECT_GT(p.X, work.Left);
-        EXPECT_LT(p.X + v.Width(), work.Right);
-        EXPECT_GT(p.Y, work.Top);
-        EXPECT_LT(p.Y + v.Height(), work.Bottom);
-        const Rect at = Rect::FromSize(p.X, p.Y, v.Width(), v.Height());
-        for (int i = 0; i < 9; ++i) {
-            EXPECT_TRUE(Grow(e->Tile(i).ObjectRect(), 1, 1).Intersect(at).IsEmpty()) << i;
-        }
-    }
+    ExpectVehicleStartsClear(*e, host_->Vehicle(), TileSearch::TileTotal);
 }
 
 TEST_P(TileSearchTest, TheModelOnlyStopsTheVehicleAndTheNearestCopyIsFound) {
