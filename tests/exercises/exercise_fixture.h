@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -11,6 +12,7 @@
 #include "exercises/background_rotation.h"
 #include "game/curriculum_tables.h"
 #include "game/exercise_host.h"
+#include "media/cblad.h"
 #include "media/cslowo.h"
 #include "media/picture_fixture.h"
 #include "pieces/cludek_fixture.h"
@@ -52,6 +54,17 @@ class FakeHost : public game::ExerciseHost {
     game::WordGroupTable groups_ = game::BuildWordGroups();
     game::PairSetTable pairs_ = game::BuildPairSets();
 };
+
+// What a missing picture must end in: the program's reinstall message.
+inline void ExpectReinstallMessage(const std::function<void()>& action) {
+    try {
+        action();
+        FAIL() << "no error";
+    } catch (const media::CBlad& b) {
+        EXPECT_EQ(b.Code(), media::CBlad::ResourceMissingCode);
+        EXPECT_EQ(b.Text(), media::ResourceMissingText);
+    }
+}
 
 }  // namespace exercise_fixture
 
