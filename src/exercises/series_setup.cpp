@@ -9,6 +9,7 @@
 #include "exercises/cschemat2_1.h"
 #include "exercises/cschemat3_11.h"
 #include "exercises/cschemat3_4a.h"
+#include "exercises/cschemat5.h"
 #include "exercises/cschemat6.h"
 #include "exercises/cschemat9.h"
 #include "exercises/series_score.h"
@@ -27,6 +28,7 @@ enum class Entry {
     Schemat2_1,
     Schemat3_4a,
     Schemat3_11,
+    Schemat5,
     Schemat6,
     Schemat9,
     Schemat12,
@@ -45,7 +47,7 @@ constexpr Entry kLevelTable[4][9] = {
      E::None, E::None},
     {E::None, E::None, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::None, E::Schemat2_1, E::None,
      E::None},
-    {E::None, E::None, E::None, E::None, E::None, E::Schemat9, E::None, E::Schemat1_6, E::None},
+    {E::None, E::None, E::None, E::None, E::Schemat5, E::Schemat9, E::None, E::Schemat1_6, E::None},
 };
 
 Entry EntryFor(int level, int draw) {
@@ -96,6 +98,8 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat1_6>(host, settings);
             case Entry::Schemat1_8:
                 return std::make_unique<CSchemat1_8>(host, settings);
+            case Entry::Schemat5:
+                return std::make_unique<CSchemat5>(host, settings);
             case Entry::Schemat6:
                 return std::make_unique<CSchemat6>(host, settings);
             case Entry::Schemat2_1:

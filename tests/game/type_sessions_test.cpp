@@ -44,6 +44,7 @@ constexpr TypeRow kTypes[] = {
     {"number_search", LevelI, 1, SoundGroupR | SoundGroupJ},
     {"group_search_level_ii", LevelII, 3, SoundGroupL | SoundGroupR},
     {"group_search_level_iii", LevelIII, 4, SoundGroupR | SoundGroupJ},
+    {"comparing_numbers", LevelIV, 5, SoundGroupL},
 };
 
 struct TypeCase {
