@@ -1,13 +1,10 @@
 #include "exercises/search_exercise.h"
 
 #include <algorithm>
-#include <string>
 
 #include "catalog/screen_geometry.h"
-#include "exercises/draws.h"
 #include "exercises/placement.h"
 #include "exercises/shelf.h"
-#include "media/random.h"
 #include "pieces/clitcyf.h"
 #include "pieces/selection_frames.h"
 
@@ -20,10 +17,8 @@ namespace exercises {
 using platform::Point;
 using platform::Rect;
 
-namespace {}  // namespace
-
 SearchExercise::SearchExercise(game::ExerciseHost& host, const game::CWybor& settings)
-    : CSuperSchemat(host, settings) {}
+    : PieceExercise(host, settings) {}
 
 SearchExercise::~SearchExercise() = default;
 
@@ -43,51 +38,14 @@ std::vector<std::int32_t> SearchExercise::Choosable() const {
     return objects;
 }
 
-Rect SearchExercise::ObjectRect(std::int32_t n) const {
-    const PictureTile* object = Object(n);
-    return object != nullptr ? object->ObjectRect() : Rect{};
-}
-
-bool SearchExercise::ObjectVisible(std::int32_t n) const {
-    const PictureTile* object = Object(n);
-    return object != nullptr && object->Visible();
-}
-
-bool SearchExercise::ObjectSelectable(std::int32_t n) const {
-    const PictureTile* object = Object(n);
-    return object != nullptr && object->Selectable();
-}
-
-bool SearchExercise::VehicleTouches(const Rect& vehicle, const Rect& object) const {
-    return VehicleMapTouches(vehicle, object);
-}
-
 Point SearchExercise::PlaceObject(int quadrant, double margin, Clearance clearance,
                                   std::span<const Rect> placed, std::int32_t floor) const {
-    const double s = Geometry().LayoutScale;
-    const double vw = Vehicle.Width();
-    const double vh = Vehicle.Height();
-    const double right = WorkRect.Right - margin * s;
-    const double bottom = WorkRect.Bottom - margin * s;
-    // Room for the vehicle on every side of r, measured with r's own size for the object
-    // still to come.
-    const auto tooClose = [&](Point p, const Rect& r) {
-        const double x = p.X;
-        const double y = p.Y;
-        return x > r.Left - clearance.Before * vw - r.Width() - 1 &&
-               x < r.Right + clearance.After * vw + 1 &&
-               y > r.Top - clearance.Before * vh - r.Height() - 1 &&
-               y < r.Bottom + clearance.After * vh + 1;
-    };
-    return DrawPlacement([quadrant] { return RandomPointInQuadrant(quadrant); },
-                         [&](const Point& p) {
-                             if (p.X <= WorkRect.Left || p.X >= right || p.Y <= WorkRect.Top ||
-                                 p.Y >= bottom || p.Y >= floor) {
-                                 return false;
-                             }
-                             return std::none_of(placed.begin(), placed.end(),
-                                                 [&](const Rect& r) { return tooClose(p, r); });
-                         });
+    const double room = margin * Geometry().LayoutScale;
+    const PlacementBounds bounds{static_cast<double>(WorkRect.Left),
+                                 static_cast<double>(WorkRect.Top), WorkRect.Right - room,
+                                 std::min<double>(WorkRect.Bottom - room, floor)};
+    return PlaceInQuadrant(quadrant, bounds, {Vehicle.Width(), Vehicle.Height()}, clearance,
+                           placed);
 }
 
 Point SearchExercise::ModelPlace(int d) const {
@@ -244,8 +202,6 @@ std::optional<std::int32_t> SearchExercise::ObjectUnderVehicle() const {
 }
 
 Point SearchExercise::VehicleStart() {
-    const int vw = Vehicle.Width();
-    const int vh = Vehicle.Height();
     std::vector<Rect> objects;
     for (std::int32_t i = 0; i < ObjectCount(); ++i) {
         objects.push_back(ObjectRect(i));
@@ -254,16 +210,8 @@ Point SearchExercise::VehicleStart() {
         objects.push_back(model->ObjectRect());
     }
     // The whole vehicle inside the play area, touching nothing, edges included.
-    const auto fits = [&](Point p) {
-        if (!(WorkRect.Left < p.X && p.X < WorkRect.Right - vw && WorkRect.Top < p.Y &&
-              p.Y < WorkRect.Bottom - vh)) {
-            return false;
-        }
-        return std::none_of(objects.begin(), objects.end(), [&](const Rect& r) {
-            return r.Left - vw <= p.X && p.X <= r.Right && r.Top - vh <= p.Y && p.Y <= r.Bottom;
-        });
-    };
-    return DrawFreePoint(WorkRect, fits);
+    const Point v{Vehicle.Width(), Vehicle.Height()};
+    return RandomVehicleStart(WorkRect, v.X, v.Y, v, objects);
 }
 
 void SearchExercise::Restart() {

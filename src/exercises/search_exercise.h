@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "exercises/csuper_schemat.h"
+#include "exercises/piece_exercise.h"
+#include "exercises/placement.h"
 #include "game/cwybor.h"
 #include "game/exercise_host.h"
 #include "pieces/picture_tile.h"
@@ -22,7 +24,8 @@ namespace exercises {
 // what matches; the model may be one of the objects (the first, never selectable) or stand
 // apart from them. Scanning starts at the model, then goes over the other objects by their
 // left edge; the last entry of the order ends a round even when it is no longer selectable.
-class SearchExercise : public CSuperSchemat {
+// The objects are pieces told by their number, touched by their shape.
+class SearchExercise : public PieceExercise {
   public:
     // How many objects match the model: finding them all solves the task.
     static constexpr int MatchingTotal = 4;
@@ -101,12 +104,6 @@ class SearchExercise : public CSuperSchemat {
     virtual std::int32_t ObjectScanCode(std::int32_t index) const { return index; }
     virtual std::int32_t ObjectOfScanCode(std::int32_t code) const { return code; }
 
-    // How far a new object keeps from those placed before it: the vehicle's size times
-    // Before on the left and upper side, times After on the right and lower side.
-    struct Clearance {
-        double Before = 1.0;
-        double After = 1.0;
-    };
     // A random top-left corner in quadrant (1 ... 4) at least Left/Top + 1 and margin
     // design pixels short of the play area's right and bottom edges, keeping clear of every
     // rectangle of placed. CBlad code 3 on the thousandth draw.
@@ -121,11 +118,7 @@ class SearchExercise : public CSuperSchemat {
     // Keeps every object's place as its home.
     void RecordHomes();
 
-    platform::Rect ObjectRect(std::int32_t n) const override;
-    bool ObjectVisible(std::int32_t n) const override;
-    bool ObjectSelectable(std::int32_t n) const override;
-    // The vehicle's collision map, not its rectangle, touches.
-    bool VehicleTouches(const platform::Rect& vehicle, const platform::Rect& object) const override;
+    pieces::PictureTile* PieceAt(std::int32_t n) const override { return Object(n); }
 
     std::int32_t SlotX = 0;
     std::int32_t SlotY = 0;

@@ -49,13 +49,13 @@ constexpr int kCardW = 100, kCardH = 70;
 
 // The colour of the card of a key, so a probe tells which card lies where.
 Color CardColour(const std::string& key) {
-    return HashColour(key);
+    return NameColour(key);
 }
 
 // Every card of the word table besides what every search asks for.
 class Schemat17Test : public SearchTest {
   protected:
-    Schemat17Test() {
+    explicit Schemat17Test(Point screen = {1280, 960}) : SearchTest(screen) {
         const std::string s = media::SizeSuffix();
         WriteFrames(kCardW + 20, kCardH + 20);
         std::set<std::string> keys;
@@ -241,6 +241,20 @@ TEST_F(Schemat17Test, TheShelfHasFourMiddlePiecesAndTheFirstPlaceOnIt) {
             EXPECT_NE(b->GetPixel(right, 959), kShelfColour);
         }
     }
+}
+
+class Schemat17SmallLayoutTest : public Schemat17Test {
+  protected:
+    Schemat17SmallLayoutTest() : Schemat17Test({1024, 768}) {}
+};
+
+TEST_F(Schemat17SmallLayoutTest, TheShelfStandsOnTheBottomEdgeOfTheLayout) {
+    auto e = MakeVariant(Variant::SamePicture);
+    e->Begin();
+    EXPECT_EQ(e->GetSlot(), (Point{300 + kShelfEndW + 4, 768 - kShelfH + 12}));
+    EXPECT_EQ(form_.FrameBitmap.GetPixel(300, 767), kShelfColour);
+    EXPECT_EQ(form_.FrameBitmap.GetPixel(300, 768 - kShelfH), kShelfColour);
+    EXPECT_NE(form_.FrameBitmap.GetPixel(300, 768 - kShelfH - 1), kShelfColour);
 }
 
 TEST_P(Schemat17VariantTest, ChoicesCountAndTheFourthMatchSolvesTheTask) {

@@ -60,7 +60,7 @@ class Schemat3_11Test : public SearchTest {
                     const std::string& key = media::WordAt(w).Key;
                     if (written.insert(key).second) {
                         WriteJpeg("Res/Kar/Nor/" + key + media::SizeSuffix() + ".xji",
-                                  Plain(kCardW, kCardH, HashColour(key)));
+                                  Plain(kCardW, kCardH, exercise_fixture::NameColour(key)));
                     }
                 }
             }

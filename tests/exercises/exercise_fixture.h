@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <set>
 #include <string>
 #include <utility>
 
+#include "catalog/resource_names.h"
 #include "exercises/background_rotation.h"
 #include "game/curriculum_tables.h"
 #include "game/exercise_host.h"
@@ -21,6 +24,13 @@ namespace exercise_fixture {
 
 inline constexpr platform::Color kInk{20, 40, 160};
 inline constexpr platform::Color kBackgroundOne{200, 40, 40};
+
+// A colour of its own for each picture name, so a probe tells which picture lies where.
+inline platform::Color NameColour(const std::string& name) {
+    const auto h = static_cast<unsigned>(std::hash<std::string>{}(name));
+    return {static_cast<uint8_t>(30 + h % 190), static_cast<uint8_t>(30 + (h / 190) % 190),
+            static_cast<uint8_t>(30 + (h / 36100) % 190)};
+}
 
 // The game form as an exercise sees it, over the picture test's form and bitmaps.
 class FakeHost : public game::ExerciseHost {
@@ -95,6 +105,31 @@ class ExerciseTest : public PictureTest {
         white.FillRect({10, 10, 50, 30}, exercise_fixture::kInk);
         WriteBmp("Res/" + name + media::SizeSuffix() + "_B.xbi", black);
         WriteBmp("Res/" + name + media::SizeSuffix() + "_W.xbi", white);
+    }
+
+    // The praise and remark recordings, and the given instructions, in the data root.
+    void WriteFeedbackAndInstructions(std::initializer_list<const char*> instructions) {
+        for (int n = 1; n <= catalog::PraiseCount; ++n) {
+            WriteSound("Res/Snd/g" + std::to_string(n) + ".snd", 10);
+        }
+        for (int n = 1; n <= catalog::RemarkCount; ++n) {
+            WriteSound("Res/Snd/b" + std::to_string(n) + ".snd", 10);
+        }
+        for (const char* name : instructions) {
+            WriteSound(std::string("Res/Snd/Pol/") + name + ".snd", 10);
+        }
+    }
+    // Praise ('g') and remark ('b') recordings asked for since recording started.
+    static std::string Feedback() {
+        std::string kinds;
+        for (const auto& r : platform::Sound::Recorded()) {
+            const std::string name = r.Path.substr(r.Path.find_last_of('/') + 1);
+            if (name.size() > 1 && (name[0] == 'g' || name[0] == 'b') &&
+                std::isdigit(static_cast<unsigned char>(name[1]))) {
+                kinds += name[0];
+            }
+        }
+        return kinds;
     }
 
     // A card colour of its own for each word number, so a probe tells which card it sees.

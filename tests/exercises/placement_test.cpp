@@ -7,7 +7,9 @@
 #include <stdexcept>
 #include <vector>
 
+#include "catalog/screen_geometry.h"
 #include "media/cblad.h"
+#include "media/random.h"
 
 using namespace exercises;
 using namespace media;
@@ -142,3 +144,55 @@ TEST(BuildRetryingRepeatedDraws, ALayoutWithNoRoomIsBuiltAgainFromScratch) {
 }
 
 }  // namespace
+
+// The large layout for the vehicle's start, put back afterwards.
+class RandomVehicleStartTest : public testing::Test {
+  protected:
+    RandomVehicleStartTest() : saved_(catalog::Geometry()) {
+        catalog::SetScreenGeometry(catalog::SelectScreenMode(1280, 960));
+        media::SeedRandom(5);
+    }
+    ~RandomVehicleStartTest() override { catalog::SetScreenGeometry(saved_); }
+
+    static constexpr platform::Point kVehicle{40, 30};
+    const platform::Rect work_{45, 45, 1125, 795};
+
+  private:
+    catalog::ScreenGeometry saved_;
+};
+
+TEST_F(RandomVehicleStartTest, StartsInsideTheAreaWithTheRoomAndClearOfEveryObject) {
+    const std::vector<platform::Rect> objects{{100, 100, 400, 300}, {700, 400, 1000, 700}};
+    for (const double room : {40.0, 32.0}) {
+        for (int n = 0; n < 200; ++n) {
+            const platform::Point p =
+                RandomVehicleStart(work_, room, room * 0.75, kVehicle, objects);
+            EXPECT_GT(p.X, work_.Left);
+            EXPECT_LT(p.X, work_.Right - room);
+            EXPECT_GT(p.Y, work_.Top);
+            EXPECT_LT(p.Y, work_.Bottom - room * 0.75);
+            const platform::Rect at = platform::Rect::FromSize(p.X, p.Y, kVehicle.X, kVehicle.Y);
+            for (const platform::Rect& r : objects) {
+                const platform::Rect grown{r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1};
+                EXPECT_TRUE(grown.Intersect(at).IsEmpty());
+            }
+        }
+    }
+}
+
+// Random draws hardly ever hit the one free place; the search in order finds it, and an area
+// without any ends too.
+TEST_F(RandomVehicleStartTest, ACrowdedAreaIsSearchedInOrderInsteadOfDrawnForEver) {
+    // Every corner blocked but (600, 300): an object blocks the corners from its own left and
+    // top edges less the vehicle's size to its right and bottom edges.
+    const std::vector<platform::Rect> around{{0, 0, 599, 960},
+                                             {600 + kVehicle.X + 1, 0, 1280, 960},
+                                             {0, 0, 1280, 299},
+                                             {0, 300 + kVehicle.Y + 1, 1280, 960}};
+    const platform::Point p = RandomVehicleStart(work_, kVehicle.X, kVehicle.Y, kVehicle, around);
+    EXPECT_EQ(p, (platform::Point{600, 300}));
+    const std::vector<platform::Rect> everything{{0, 0, 1280, 960}};
+    const platform::Point none =
+        RandomVehicleStart(work_, kVehicle.X, kVehicle.Y, kVehicle, everything);
+    EXPECT_EQ(none, (platform::Point{work_.Left + 1, work_.Top + 1}));
+}

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -30,16 +28,9 @@ inline constexpr platform::Color kShelfColour{90, 60, 30};
 inline constexpr int kTileW = 60, kTileH = 80;
 inline constexpr int kShelfEndW = 30, kShelfMiddleW = 200, kShelfH = 100;
 
-// A colour of its own for each text.
-inline platform::Color HashColour(const std::string& text) {
-    const auto h = static_cast<unsigned>(std::hash<std::string>{}(text));
-    return {static_cast<uint8_t>(30 + h % 190), static_cast<uint8_t>(30 + (h / 190) % 190),
-            static_cast<uint8_t>(30 + (h / 36100) % 190)};
-}
-
 // A colour of its own for each tile picture, so a probe tells which tile lies where.
 inline platform::Color TileColour(const std::string& name) {
-    return HashColour(name + "#tile");
+    return exercise_fixture::NameColour(name + "#tile");
 }
 
 // Solves an exercise through Choose alone: chooses the elements in the given order and stops
@@ -151,15 +142,7 @@ class SearchTest : public ExerciseTest {
             WriteBmp("Res/" + name + s + "_B.xbi", Plain(w, kShelfH, kShelfColour));
             WriteBmp("Res/" + name + s + "_W.xbi", Plain(w, kShelfH, kShelfColour));
         }
-        for (int n = 1; n <= catalog::PraiseCount; ++n) {
-            WriteSound("Res/Snd/g" + std::to_string(n) + ".snd", 10);
-        }
-        for (int n = 1; n <= catalog::RemarkCount; ++n) {
-            WriteSound("Res/Snd/b" + std::to_string(n) + ".snd", 10);
-        }
-        for (const char* name : {"S171", "S1721", "S1722", "S15", "S3_4a", "S12", "S3_11"}) {
-            WriteSound(std::string("Res/Snd/Pol/") + name + ".snd", 10);
-        }
+        WriteFeedbackAndInstructions({"S171", "S1721", "S1722", "S15", "S3_4a", "S12", "S3_11"});
     }
 
     // A search type built at level I for a sound-group selection.
@@ -181,18 +164,5 @@ class SearchTest : public ExerciseTest {
         ASSERT_EQ(platform::Sound::Recorded().size(), 1u);
         EXPECT_EQ(platform::Sound::Recorded()[0].Path,
                   NativeFile("Res/Snd/Pol/" + instruction + ".snd"));
-    }
-
-    // Praise ('g') and remark ('b') recordings asked for since recording started.
-    static std::string Feedback() {
-        std::string kinds;
-        for (const auto& r : platform::Sound::Recorded()) {
-            const std::string name = r.Path.substr(r.Path.find_last_of('/') + 1);
-            if (name.size() > 1 && (name[0] == 'g' || name[0] == 'b') &&
-                std::isdigit(static_cast<unsigned char>(name[1]))) {
-                kinds += name[0];
-            }
-        }
-        return kinds;
     }
 };
