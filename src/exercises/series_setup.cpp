@@ -1,5 +1,6 @@
 #include "exercises/series_setup.h"
 
+#include "exercises/cschemat1.h"
 #include "exercises/cschemat12.h"
 #include "exercises/cschemat15.h"
 #include "exercises/cschemat17.h"
@@ -14,6 +15,7 @@
 #include "exercises/cschemat9.h"
 #include "exercises/series_score.h"
 #include "game/cgrupa.h"
+#include "media/random.h"
 
 namespace exercises {
 
@@ -22,6 +24,7 @@ namespace {
 // The exercise types of the curriculum.
 enum class Entry {
     None,
+    Schemat1,
     Schemat1_2,
     Schemat1_6,
     Schemat1_8,
@@ -45,9 +48,10 @@ constexpr Entry kLevelTable[4][9] = {
      E::None, E::None, E::None},
     {E::None, E::Schemat17, E::Schemat3_11, E::Schemat6, E::Schemat1_6, E::Schemat2_1, E::None,
      E::None, E::None},
-    {E::None, E::None, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::None, E::Schemat2_1, E::None,
+    {E::Schemat1, E::None, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::None, E::Schemat2_1,
+     E::None, E::None},
+    {E::Schemat1, E::None, E::None, E::None, E::Schemat5, E::Schemat9, E::None, E::Schemat1_6,
      E::None},
-    {E::None, E::None, E::None, E::None, E::Schemat5, E::Schemat9, E::None, E::Schemat1_6, E::None},
 };
 
 Entry EntryFor(int level, int draw) {
@@ -76,6 +80,16 @@ bool Allows(Entry entry, int soundGroups) {
     }
 }
 
+// Level III orders a run upward; level IV random symbols in a direction tossed for each
+// exercise.
+template <class Ordering>
+std::unique_ptr<game::Exercise> MakeOrdering(game::ExerciseHost& host, const game::CWybor& settings,
+                                             int level) {
+    const bool levelIV = level == game::LevelIV;
+    const bool ascending = !levelIV || media::Random() % 2 != 0;
+    return std::make_unique<Ordering>(host, settings, ascending, levelIV);
+}
+
 }  // namespace
 
 game::SeriesParts MakeSeriesParts() {
@@ -90,6 +104,8 @@ game::SeriesParts MakeSeriesParts() {
             return nullptr;
         }
         switch (entry) {
+            case Entry::Schemat1:
+                return MakeOrdering<CSchemat1>(host, settings, level);
             case Entry::Schemat1_2:
                 return std::make_unique<CSchemat1_2>(host, settings);
             case Entry::Schemat15:
