@@ -7,6 +7,7 @@
 #include "exercises/cschemat1_2.h"
 #include "exercises/cschemat1_6.h"
 #include "exercises/cschemat1_8.h"
+#include "exercises/cschemat2.h"
 #include "exercises/cschemat2_1.h"
 #include "exercises/cschemat3_11.h"
 #include "exercises/cschemat3_4a.h"
@@ -28,6 +29,7 @@ enum class Entry {
     Schemat1_2,
     Schemat1_6,
     Schemat1_8,
+    Schemat2,
     Schemat2_1,
     Schemat3_4a,
     Schemat3_11,
@@ -48,9 +50,9 @@ constexpr Entry kLevelTable[4][9] = {
      E::None, E::None, E::None},
     {E::None, E::Schemat17, E::Schemat3_11, E::Schemat6, E::Schemat1_6, E::Schemat2_1, E::None,
      E::None, E::None},
-    {E::Schemat1, E::None, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::None, E::Schemat2_1,
+    {E::Schemat1, E::Schemat2, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::None, E::Schemat2_1,
      E::None, E::None},
-    {E::Schemat1, E::None, E::None, E::None, E::Schemat5, E::Schemat9, E::None, E::Schemat1_6,
+    {E::Schemat1, E::Schemat2, E::None, E::None, E::Schemat5, E::Schemat9, E::None, E::Schemat1_6,
      E::None},
 };
 
@@ -106,6 +108,8 @@ game::SeriesParts MakeSeriesParts() {
         switch (entry) {
             case Entry::Schemat1:
                 return MakeOrdering<CSchemat1>(host, settings, level);
+            case Entry::Schemat2:
+                return MakeOrdering<CSchemat2>(host, settings, level);
             case Entry::Schemat1_2:
                 return std::make_unique<CSchemat1_2>(host, settings);
             case Entry::Schemat15:

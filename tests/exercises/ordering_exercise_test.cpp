@@ -12,6 +12,7 @@
 #include "catalog/screen_geometry.h"
 #include "exercises/background_rotation.h"
 #include "exercises/cschemat1.h"
+#include "exercises/cschemat2.h"
 #include "exercises/exercise_fixture.h"
 #include "exercises/placement.h"
 #include "exercises/series_setup.h"
@@ -91,7 +92,26 @@ const TypeCase kNumbers{
     false,
 };
 
-const std::vector<TypeCase> kTypes{kNumbers};
+const TypeCase kLetters{
+    "Letters",
+    MakeOf<CSchemat2>,
+    "S2",
+    {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l",
+     "m", "n", "o", "p", "r", "s", "t", "u", "w", "y", "z"},
+    {
+        // The highest run starts at "s" and ends at "z"; the starts wrap after "s" to "b".
+        {false, {16}, {17, 18, 19, 20, 21, 22}},
+        {false, {17}, {1, 2, 3, 4, 5, 6}},
+        // After "p" comes "r", after "u" comes "w".
+        {false, {14}, {15, 16, 17, 18, 19, 20}},
+        // A letter drawn again (also as 26) is drawn once more.
+        {true, {3, 3, 26, 7, 0, 22, 5, 1}, {0, 1, 3, 5, 7, 22}},
+    },
+    false,
+    true,
+};
+
+const std::vector<TypeCase> kTypes{kNumbers, kLetters};
 
 // The tiles in the order the child must choose them.
 std::vector<std::int32_t> ChoiceOrder(const OrderingExercise& e) {
@@ -708,7 +728,10 @@ TEST_F(OrderingTest, TheLevelTableMakesTheOrderingTypesAtLevelsThreeAndFour) {
     };
     for (const Case& c : {Case{game::LevelIII, 1, -1, true, false, "S1a"},
                           Case{game::LevelIV, 1, 1, true, true, "S1a"},
-                          Case{game::LevelIV, 1, 0, false, true, "S1b"}}) {
+                          Case{game::LevelIV, 1, 0, false, true, "S1b"},
+                          Case{game::LevelIII, 2, -1, true, false, "S2a"},
+                          Case{game::LevelIV, 2, 3, true, true, "S2a"},
+                          Case{game::LevelIV, 2, 2, false, true, "S2b"}}) {
         SCOPED_TRACE(testing::Message() << c.level << " " << c.draw << " " << c.toss);
         EXPECT_TRUE(parts.Available(c.level, c.draw, 7));
         ResetBackgroundRotationForTesting();
@@ -729,4 +752,12 @@ TEST_F(OrderingTest, TheLevelTableMakesTheOrderingTypesAtLevelsThreeAndFour) {
         EXPECT_EQ(e->GetInstructionName(), c.instruction);
     }
     EXPECT_FALSE(parts.Available(game::LevelIII, 8, 7));
+}
+
+TEST(AlphabetLetters, LetterNumbersNameTheLettersWithoutDiacriticsAndNothingElse) {
+    const std::pair<int, const char*> cases[] = {{0, "a"},  {15, "p"}, {16, "r"}, {19, "u"},
+                                                 {20, "w"}, {22, "z"}, {-1, "-"}, {23, "-"}};
+    for (const auto& [n, name] : cases) {
+        EXPECT_EQ(CSchemat2::LetterTile(n), name) << n;
+    }
 }
