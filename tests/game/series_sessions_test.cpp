@@ -79,6 +79,7 @@ struct SeriesCase {
     Input input;
     bool externalCycle;
     size_t length;
+    int16_t level = LevelI;
 };
 
 void PrintTo(const SeriesCase& c, std::ostream* os) {
@@ -95,7 +96,9 @@ TEST_P(WholeSeries, IsPlayedToTheEndAndRecordedAsTheResultsShowIt) {
         GTEST_SKIP() << "series of ten and fifteen run in the plain build";
     }
     HangGuard bound("a whole series", std::chrono::minutes(5));
-    StartReal(LevelISeries(c.quantity, ScanFor(c.input, c.externalCycle)));
+    CWybor settings = LevelISeries(c.quantity, ScanFor(c.input, c.externalCycle));
+    settings.poziom = c.level;
+    StartReal(settings);
     ASSERT_EQ(form->Series().size(), c.length);
     for (size_t task = 0; task < c.length; ++task) {
         SCOPED_TRACE(task);
@@ -126,6 +129,15 @@ INSTANTIATE_TEST_SUITE_P(
         SeriesCase{"fifteen_by_keys", QuantityMany, Input::Keys, false, 15},
         SeriesCase{"fifteen_one_switch_external", QuantityMany, Input::OneSwitch, true, 15},
         SeriesCase{"fifteen_two_switches_external", QuantityMany, Input::TwoSwitches, true, 15}),
+    [](const testing::TestParamInfo<SeriesCase>& info) { return std::string(info.param.name); });
+
+// The higher levels, whose first task comes from one level lower.
+INSTANTIATE_TEST_SUITE_P(
+    LevelsIIIAndIV, WholeSeries,
+    testing::Values(
+        SeriesCase{"level_iii_by_keys", QuantityFew, Input::Keys, false, 5, LevelIII},
+        SeriesCase{"level_iii_two_switches", QuantityFew, Input::TwoSwitches, false, 5, LevelIII},
+        SeriesCase{"level_iv_one_switch", QuantityFew, Input::OneSwitch, true, 5, LevelIV}),
     [](const testing::TestParamInfo<SeriesCase>& info) { return std::string(info.param.name); });
 
 class TherapistSession : public RealSeries, public testing::WithParamInterface<Input> {};
