@@ -133,13 +133,9 @@ TEST_P(Schemat17VariantTest, BuildsTheModelAndEightObjectsOfWhichTheLastFourMatc
             EXPECT_TRUE(o->Selectable());
             EXPECT_EQ(e->Matches(k), k >= 4) << k;
             const Rect r = o->ObjectRect();
-            EXPECT_GT(r.Left, work.Left);
-            EXPECT_LT(r.Left, work.Right - 100);
-            EXPECT_GT(r.Top, work.Top);
-            EXPECT_LT(r.Top, work.Bottom - 100);
             // Objects k and k + 4 share quarter k mod 4 of the layout.
-            EXPECT_EQ(r.Left >= 640, k % 2 == 1) << k;
-            EXPECT_EQ(r.Top >= 480, k % 4 >= 2) << k;
+            SCOPED_TRACE(k);
+            ExpectPlacedInQuarter(r, work, 100, k % 4 + 1);
             // The vehicle always finds room between two objects.
             const int vw = host_->Vehicle().Width();
             for (int i = 0; i < k; ++i) {

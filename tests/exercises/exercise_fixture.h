@@ -32,6 +32,19 @@ inline platform::Color NameColour(const std::string& name) {
             static_cast<uint8_t>(30 + (h / 36100) % 190)};
 }
 
+// An object placed in a quarter of the layout: its corner inside the play area and at least
+// margin short of its right and bottom edges, and in quarter (1 top left, 2 top right, 3 and
+// 4 below) of the layout whose middle is centre.
+inline void ExpectPlacedInQuarter(const platform::Rect& r, const platform::Rect& work, int margin,
+                                  int quarter, platform::Point centre = {640, 480}) {
+    EXPECT_GT(r.Left, work.Left);
+    EXPECT_LT(r.Left, work.Right - margin);
+    EXPECT_GT(r.Top, work.Top);
+    EXPECT_LT(r.Top, work.Bottom - margin);
+    EXPECT_EQ(r.Left >= centre.X, quarter % 2 == 0);
+    EXPECT_EQ(r.Top >= centre.Y, quarter >= 3);
+}
+
 // The game form as an exercise sees it, over the picture test's form and bitmaps.
 class FakeHost : public game::ExerciseHost {
   public:

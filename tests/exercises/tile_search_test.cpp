@@ -23,6 +23,7 @@
 #include "pieces/selection_frames.h"
 
 using namespace exercises;
+using namespace exercise_fixture;
 using namespace search_fixture;
 
 using pieces::SelectionFrames;
@@ -167,14 +168,8 @@ TEST_P(TileSearchTest, BuildsAHiddenModelFourOtherTilesAndFourCopiesInTheirQuart
             EXPECT_EQ(e->Matches(i), i >= 5);
             EXPECT_EQ(t.Name(), catalog::SymbolName(t.Number()));
             const Rect r = t.ObjectRect();
-            EXPECT_GT(r.Left, work.Left);
-            EXPECT_LT(r.Left, work.Right - c.margin);
-            EXPECT_GT(r.Top, work.Top);
-            EXPECT_LT(r.Top, work.Bottom - c.margin);
-            // Tile i lies in quarter (i mod 4) + 1: 1 top left, 2 top right, 3 and 4 below.
-            const int quarter = i % 4 + 1;
-            EXPECT_EQ(r.Left >= 640, quarter % 2 == 0);
-            EXPECT_EQ(r.Top >= 480, quarter >= 3);
+            // Tile i lies in quarter (i mod 4) + 1.
+            ExpectPlacedInQuarter(r, work, c.margin, i % 4 + 1);
             // The vehicle always finds room between two tiles, the model's included.
             for (int j = 0; j < i; ++j) {
                 EXPECT_TRUE(
@@ -512,14 +507,9 @@ TEST_P(TileSearchSmallLayoutTest, PlacesScaleIntoTheCentredLayout) {
         EXPECT_EQ(e->Tile(0).ObjectRect().Top, bubble.Top + 12);
         const int margin = GetParam().margin * 4 / 5;
         for (int i = 1; i < 9; ++i) {
-            const Rect r = e->Tile(i).ObjectRect();
-            EXPECT_GT(r.Left, work.Left);
-            EXPECT_LT(r.Left, work.Right - margin);
-            EXPECT_GT(r.Top, work.Top);
-            EXPECT_LT(r.Top, work.Bottom - margin);
-            const int quarter = i % 4 + 1;
-            EXPECT_EQ(r.Left >= corner.X + 512, quarter % 2 == 0) << i;
-            EXPECT_EQ(r.Top >= corner.Y + 384, quarter >= 3) << i;
+            SCOPED_TRACE(i);
+            ExpectPlacedInQuarter(e->Tile(i).ObjectRect(), work, margin, i % 4 + 1,
+                                  {corner.X + 512, corner.Y + 384});
         }
         for (int n = 0; n < 20; ++n) {
             const Point p = e->VehicleStart();
