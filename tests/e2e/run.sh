@@ -423,7 +423,7 @@ whole_series_played() {  # whole_series_played MODE QUANTITY LENGTH SCAN
   local started=$SECONDS
   # A series of five by keys took about eight minutes here; the bound leaves room for a slow
   # machine.
-  play_series "$mode" "$length" "$stats" 1500
+  play_series "$mode" "$length" "$stats" 1200
   check_whole_series "whole series of $length by $mode" "$length" "$stats" "$started"
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
