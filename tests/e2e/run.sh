@@ -431,7 +431,7 @@ whole_series_played() {  # whole_series_played MODE QUANTITY LENGTH SCAN
 }
 
 whole_series_played keys 1 5 17
-whole_series_played one_switch 2 10 18
+whole_series_played one_switch 1 5 18
 
 # A data set that lacks a picture: the user is told to reinstall, and standard error names the
 # file for whoever installs the game.
