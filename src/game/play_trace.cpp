@@ -7,9 +7,10 @@
 // The play trace: for tools that play the game from outside (the end-to-end runs), which see
 // only the screen. With VIMBARO_TRACE set, the key poll writes a line to standard error
 // whenever what there is to choose has changed:
-//   play task=I solved=0|1 vehicle=L,T,R,B button=-1|0..3 target=L,T,R,B|- elements=N:L,T,R,B;...
-// button is the highlighted form button (next, back, help, stop), target the element the
-// scanning highlight stands on, elements what can be chosen now.
+//   play task=I solved=0|1 vehicle=L,T,R,B area=L,T,R,B button=-1|0..3 target=L,T,R,B|-
+//        elements=N:L,T,R,B;...
+// area is where the vehicle may go, button the highlighted form button (next, back, help,
+// stop), target the element the scanning highlight stands on, elements what can be chosen now.
 
 namespace game {
 
@@ -40,7 +41,8 @@ void TfmGry::TracePlay() {
     std::string line = "play task=" + std::to_string(currentIndex_) +
                        " solved=" + (current_->IsSolved() ? "1" : "0") +
                        " vehicle=" + RectText(vehicle_->Rectangle()) +
-                       " button=" + std::to_string(button) + " target=";
+                       " area=" + RectText(moveArea_) + " button=" + std::to_string(button) +
+                       " target=";
     const auto target = ScanningOn() && button < 0 ? current_->ScanTargetRect() : std::nullopt;
     line += target ? RectText(*target) : "-";
     line += " elements=";

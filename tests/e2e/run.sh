@@ -421,8 +421,8 @@ whole_series_played() {  # whole_series_played MODE QUANTITY LENGTH SCAN
   xdotool key Return
   sleep 2
   local started=$SECONDS
-  # A series of five by keys took about eight minutes here; the bound leaves room for a slow
-  # machine.
+  # A series of five by keys took about seven minutes here on a busy machine; the bound leaves
+  # room for a slower one.
   play_series "$mode" "$length" "$stats" 1200
   check_whole_series "whole series of $length by $mode" "$length" "$stats" "$started"
   kill "$pid" 2>/dev/null
