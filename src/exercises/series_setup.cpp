@@ -9,6 +9,7 @@
 #include "exercises/cschemat1_8.h"
 #include "exercises/cschemat2.h"
 #include "exercises/cschemat2_1.h"
+#include "exercises/cschemat3.h"
 #include "exercises/cschemat3_11.h"
 #include "exercises/cschemat3_4a.h"
 #include "exercises/cschemat5.h"
@@ -31,6 +32,7 @@ enum class Entry {
     Schemat1_8,
     Schemat2,
     Schemat2_1,
+    Schemat3,
     Schemat3_4a,
     Schemat3_11,
     Schemat5,
@@ -52,8 +54,8 @@ constexpr Entry kLevelTable[4][9] = {
      E::None, E::None},
     {E::Schemat1, E::Schemat2, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::None, E::Schemat2_1,
      E::None, E::None},
-    {E::Schemat1, E::Schemat2, E::None, E::None, E::Schemat5, E::Schemat9, E::None, E::Schemat1_6,
-     E::None},
+    {E::Schemat1, E::Schemat2, E::Schemat3, E::None, E::Schemat5, E::Schemat9, E::None,
+     E::Schemat1_6, E::None},
 };
 
 Entry EntryFor(int level, int draw) {
@@ -128,6 +130,8 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat9>(host, settings);
             case Entry::Schemat17:
                 return std::make_unique<CSchemat17>(host, settings);
+            case Entry::Schemat3:
+                return std::make_unique<CSchemat3>(host, settings);
             case Entry::Schemat3_4a:
                 return std::make_unique<CSchemat3_4a>(host, settings);
             case Entry::Schemat12:
