@@ -12,6 +12,7 @@
 #include "exercises/cschemat3.h"
 #include "exercises/cschemat3_11.h"
 #include "exercises/cschemat3_4a.h"
+#include "exercises/cschemat4_4.h"
 #include "exercises/cschemat5.h"
 #include "exercises/cschemat6.h"
 #include "exercises/cschemat9.h"
@@ -35,6 +36,7 @@ enum class Entry {
     Schemat3,
     Schemat3_4a,
     Schemat3_11,
+    Schemat4_4,
     Schemat5,
     Schemat6,
     Schemat9,
@@ -52,10 +54,10 @@ constexpr Entry kLevelTable[4][9] = {
      E::None, E::None, E::None},
     {E::None, E::Schemat17, E::Schemat3_11, E::Schemat6, E::Schemat1_6, E::Schemat2_1, E::None,
      E::None, E::None},
-    {E::Schemat1, E::Schemat2, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::None, E::Schemat2_1,
-     E::None, E::None},
+    {E::Schemat1, E::Schemat2, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::Schemat4_4,
+     E::Schemat2_1, E::None, E::None},
     {E::Schemat1, E::Schemat2, E::Schemat3, E::None, E::Schemat5, E::Schemat9, E::None,
-     E::Schemat1_6, E::None},
+     E::Schemat1_6, E::Schemat4_4},
 };
 
 Entry EntryFor(int level, int draw) {
@@ -134,6 +136,8 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat3>(host, settings);
             case Entry::Schemat3_4a:
                 return std::make_unique<CSchemat3_4a>(host, settings);
+            case Entry::Schemat4_4:
+                return std::make_unique<CSchemat4_4>(host, settings);
             case Entry::Schemat12:
                 return std::make_unique<CSchemat12>(host, settings);
             case Entry::Schemat3_11:

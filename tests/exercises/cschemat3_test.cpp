@@ -1,4 +1,5 @@
 #include "exercises/cschemat3.h"
+#include "exercises/cschemat4_4.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,16 @@ const ColumnType kColumnTypes[] = {
     {"result_pictures", game::LevelIV,
      [](game::ExerciseHost& h, const game::CWybor& s) { return std::make_unique<CSchemat3>(h, s); },
      catalog::FirstNumberWordCode, CSchemat3::kResult, "S3", false},
+    {"digits_result_level_iii", game::LevelIII,
+     [](game::ExerciseHost& h, const game::CWybor& s) -> std::unique_ptr<CSchemat3> {
+         return std::make_unique<CSchemat4_4>(h, s);
+     },
+     catalog::FirstDigitCode, CSchemat3::kResult, "S4_4", true},
+    {"digits_operand_level_iv", game::LevelIV,
+     [](game::ExerciseHost& h, const game::CWybor& s) -> std::unique_ptr<CSchemat3> {
+         return std::make_unique<CSchemat4_4>(h, s);
+     },
+     catalog::FirstDigitCode, CSchemat3::kSecondOperand, "S4_4", true},
 };
 
 std::string TypeName(const ColumnType& type) {
