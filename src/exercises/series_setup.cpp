@@ -12,6 +12,7 @@
 #include "exercises/cschemat3.h"
 #include "exercises/cschemat3_11.h"
 #include "exercises/cschemat3_4a.h"
+#include "exercises/cschemat4.h"
 #include "exercises/cschemat4_4.h"
 #include "exercises/cschemat5.h"
 #include "exercises/cschemat6.h"
@@ -36,6 +37,7 @@ enum class Entry {
     Schemat3,
     Schemat3_4a,
     Schemat3_11,
+    Schemat4,
     Schemat4_4,
     Schemat5,
     Schemat6,
@@ -56,7 +58,7 @@ constexpr Entry kLevelTable[4][9] = {
      E::None, E::None},
     {E::Schemat1, E::Schemat2, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::Schemat4_4,
      E::Schemat2_1, E::None, E::None},
-    {E::Schemat1, E::Schemat2, E::Schemat3, E::None, E::Schemat5, E::Schemat9, E::None,
+    {E::Schemat1, E::Schemat2, E::Schemat3, E::Schemat4, E::Schemat5, E::Schemat9, E::None,
      E::Schemat1_6, E::Schemat4_4},
 };
 
@@ -136,6 +138,8 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat3>(host, settings);
             case Entry::Schemat3_4a:
                 return std::make_unique<CSchemat3_4a>(host, settings);
+            case Entry::Schemat4:
+                return std::make_unique<CSchemat4>(host, settings);
             case Entry::Schemat4_4:
                 return std::make_unique<CSchemat4_4>(host, settings);
             case Entry::Schemat12:

@@ -48,6 +48,7 @@ constexpr TypeRow kTypes[] = {
     {"finding_the_result", LevelIV, 3, SoundGroupR},
     {"equation_digits_level_iii", LevelIII, 6, SoundGroupJ},
     {"equation_digits_level_iv", LevelIV, 9, SoundGroupL | SoundGroupJ},
+    {"choosing_the_operation", LevelIV, 4, SoundGroupL | SoundGroupR},
     {"number_ordering_level_iv", LevelIV, 1, SoundGroupL},
     {"alphabet_ordering_level_iii", LevelIII, 2, SoundGroupJ},
 };
