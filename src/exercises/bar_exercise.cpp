@@ -6,6 +6,7 @@
 #include "catalog/screen_geometry.h"
 #include "exercises/placement.h"
 #include "exercises/shelf.h"
+#include "media/random.h"
 #include "pieces/selection_frames.h"
 
 using namespace catalog;
@@ -25,6 +26,14 @@ constexpr int kInBarY = 15;
 constexpr int kVehicleX = 145;
 
 }  // namespace
+
+bool DrawMinus() {
+    std::int32_t operation = 0;
+    while (operation == 0) {
+        operation = media::Random() % 3;
+    }
+    return operation == 1;
+}
 
 BarExercise::BarExercise(game::ExerciseHost& host, const game::CWybor& settings, Shape shape)
     : PieceExercise(host, settings), Layout(std::move(shape)) {

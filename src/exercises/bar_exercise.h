@@ -21,6 +21,17 @@ namespace exercises {
 // The tiles are told by number: the members of the bar first, the answers from FirstAnswer
 // on. A tile's Number() is its code, and the answer is right when its code is the hidden
 // tile's.
+// A sum or a difference of the arithmetic exercises: its operation's code and its numbers.
+struct Equation {
+    std::int32_t Operation = 0;
+    std::int32_t A = 0;
+    std::int32_t B = 0;
+    std::int32_t C = 0;
+};
+
+// Whether a new task subtracts: draws rand() mod 3 until it is not 0; 1 means minus, 2 plus.
+bool DrawMinus();
+
 class BarExercise : public PieceExercise {
   public:
     // Where the answers stand, and with it how scanning and the vehicle's start go.

@@ -26,20 +26,10 @@ std::int32_t DrawTwice(std::int32_t n) {
 }
 
 // A sum or a difference within ten.
-struct Task {
-    std::int32_t Operation;
-    std::int32_t A;
-    std::int32_t B;
-    std::int32_t C;
-};
-
-Task DrawTask() {
-    std::int32_t operation = 0;
-    while (operation == 0) {
-        operation = Random() % 3;
-    }
+Equation DrawTask() {
+    const bool minus = DrawMinus();
     const std::int32_t a = DrawTwice(10);
-    if (operation == 1) {
+    if (minus) {
         const std::int32_t b = a == 0 ? 0 : DrawTwice(a + 1);
         return {CSchemat3::kMinus, a, b, a - b};
     }
@@ -72,7 +62,7 @@ CSchemat3::CSchemat3(game::ExerciseHost& host, const game::CWybor& settings, con
     // The members wait at the layout's corner until the bar takes them in.
     const platform::Point corner{g.LayoutRect.Left, g.LayoutRect.Top};
     MakeTile(kEqualsTile, corner, kEquals, false);
-    const Task task = DrawTask();
+    const Equation task = DrawTask();
     MakeTile(kOperationTile, corner, task.Operation, false);
     MakeTile(kFirstOperand, corner, NumberCode(task.A), false);
     MakeTile(kSecondOperand, corner, NumberCode(task.B), false);

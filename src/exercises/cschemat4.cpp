@@ -24,19 +24,8 @@ constexpr int kMemberGap = 25;
 constexpr int kBarLeft = 265;
 
 // A sum or a difference within ten without a zero operand.
-struct Task {
-    std::int32_t Operation;
-    std::int32_t A;
-    std::int32_t B;
-    std::int32_t C;
-};
-
-Task DrawTask() {
-    std::int32_t operation = 0;
-    while (operation == 0) {
-        operation = Random() % 3;
-    }
-    if (operation == 1) {
+Equation DrawTask() {
+    if (DrawMinus()) {
         const std::int32_t a = Random() % 9 + 1;
         const std::int32_t b = a != 1 ? Random() % (a - 1) + 1 : 1;
         return {CSchemat4::kMinus, a, b, a - b};
@@ -69,7 +58,7 @@ CSchemat4::CSchemat4(game::ExerciseHost& host, const game::CWybor& settings)
     const auto gapX = static_cast<std::int32_t>(g.LayoutRect.Left + g.DesignWidth / 2 +
                                                 kGapRight * g.LayoutScale);
     Tiles[kEqualsTile]->MoveTo({gapX, GapY});
-    const Task task = DrawTask();
+    const Equation task = DrawTask();
     const auto operationX =
         static_cast<std::int32_t>(gapX - 2 * w - 2 * kMemberGap * g.LayoutScale);
     MakeTile(kOperationTile, {operationX, GapY}, task.Operation, false);

@@ -24,6 +24,7 @@
 
 using namespace exercises;
 using namespace search_fixture;
+using bar_fixture::DrawCase;
 
 using pieces::SelectionFrames;
 using platform::Point;
@@ -98,35 +99,21 @@ class Schemat3Test : public Schemat3Base, public testing::WithParamInterface<Col
     Schemat3Test() : Schemat3Base(GetParam(), {1280, 960}) {}
 };
 
-// A scripted draw after the background's and the task it gives.
-struct DrawCase {
-    const char* name;
-    std::vector<std::int32_t> script;
-    std::int32_t operation;
-    int a;
-    int b;
-    int c;
-};
-
 const DrawCase kDraws[] = {
-    {"plus", {2, 3, 4}, CSchemat3::kPlus, 3, 4, 7},
+    {"plus", {2, 3, 4}, {CSchemat3::kPlus, 3, 4, 7}},
     // A zero operation is drawn again until it is not.
-    {"minus_after_redrawn_operation", {0, 3, 1, 5, 2}, CSchemat3::kMinus, 5, 2, 3},
+    {"minus_after_redrawn_operation", {0, 3, 1, 5, 2}, {CSchemat3::kMinus, 5, 2, 3}},
     // A zero is drawn once more and the second draw kept.
-    {"a_zero_drawn_once_more", {2, 0, 14, 3}, CSchemat3::kPlus, 4, 3, 7},
-    {"b_zero_drawn_once_more", {2, 2, 0, 5}, CSchemat3::kPlus, 2, 5, 7},
-    {"b_zero_when_both_draws_give_it", {2, 2, 0, 7}, CSchemat3::kPlus, 2, 0, 2},
+    {"a_zero_drawn_once_more", {2, 0, 14, 3}, {CSchemat3::kPlus, 4, 3, 7}},
+    {"b_zero_drawn_once_more", {2, 2, 0, 5}, {CSchemat3::kPlus, 2, 5, 7}},
+    {"b_zero_when_both_draws_give_it", {2, 2, 0, 7}, {CSchemat3::kPlus, 2, 0, 2}},
     // Nine plus only zero, and b is not drawn at all.
-    {"plus_from_nine", {2, 9}, CSchemat3::kPlus, 9, 0, 9},
-    {"plus_from_eight", {2, 8, 5, 6}, CSchemat3::kPlus, 8, 0, 8},
+    {"plus_from_nine", {2, 9}, {CSchemat3::kPlus, 9, 0, 9}},
+    {"plus_from_eight", {2, 8, 5, 6}, {CSchemat3::kPlus, 8, 0, 8}},
     // Zero minus only zero, not drawn: a's two zeros are the last draws.
-    {"minus_from_zero", {1, 0, 0}, CSchemat3::kMinus, 0, 0, 0},
-    {"minus_down_to_zero", {1, 6, 6}, CSchemat3::kMinus, 6, 6, 0},
+    {"minus_from_zero", {1, 0, 0}, {CSchemat3::kMinus, 0, 0, 0}},
+    {"minus_down_to_zero", {1, 6, 6}, {CSchemat3::kMinus, 6, 6, 0}},
 };
-
-void PrintTo(const DrawCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class Schemat3DrawTest : public Schemat3Base,
                          public testing::WithParamInterface<std::tuple<ColumnType, DrawCase>> {
@@ -139,10 +126,10 @@ class Schemat3DrawTest : public Schemat3Base,
 TEST_P(Schemat3DrawTest, TheScriptGivesTheOperationAndTheNumbers) {
     const DrawCase& c = std::get<1>(GetParam());
     const auto e = Scripted(c.script);
-    EXPECT_EQ(e->Tile(CSchemat3::kOperationTile).Number(), c.operation);
+    EXPECT_EQ(e->Tile(CSchemat3::kOperationTile).Number(), c.task.Operation);
     EXPECT_EQ(e->Tile(CSchemat3::kOperationTile).Name(),
-              c.operation == CSchemat3::kPlus ? "plus" : "minus");
-    const int numbers[] = {c.a, c.b, c.c};
+              c.task.Operation == CSchemat3::kPlus ? "plus" : "minus");
+    const int numbers[] = {c.task.A, c.task.B, c.task.C};
     for (int i = 0; i < 3; ++i) {
         const pieces::CLitCyf& tile = e->Tile(CSchemat3::kFirstOperand + i);
         EXPECT_EQ(tile.Number(), e->NumberCode(numbers[i])) << i;
@@ -168,22 +155,10 @@ TEST_P(Schemat3Test, EveryDrawIsASumOrDifferenceWithinTen) {
         SCOPED_TRACE(seed);
         media::SeedRandom(seed);
         const auto e = Make();
-        const std::int32_t operation = e->Tile(CSchemat3::kOperationTile).Number();
-        const int a = e->Tile(CSchemat3::kFirstOperand).Number() - e->NumberCode(0);
-        const int b = e->Tile(CSchemat3::kSecondOperand).Number() - e->NumberCode(0);
-        const int c = e->Tile(CSchemat3::kResult).Number() - e->NumberCode(0);
-        operations.insert(operation);
-        results.insert(c);
-        for (const int n : {a, b, c}) {
-            EXPECT_GE(n, 0);
-            EXPECT_LE(n, 9);
-        }
-        if (operation == CSchemat3::kPlus) {
-            EXPECT_EQ(a + b, c);
-        } else {
-            EXPECT_EQ(operation, CSchemat3::kMinus);
-            EXPECT_EQ(a - b, c);
-        }
+        const Equation q = bar_fixture::EquationOf(*e, e->NumberCode(0));
+        operations.insert(q.Operation);
+        results.insert(q.C);
+        bar_fixture::ExpectHolds(q, CSchemat3::kPlus, CSchemat3::kMinus);
     }
     EXPECT_EQ(operations.size(), 2u);
     EXPECT_EQ(results.size(), 10u);

@@ -18,6 +18,7 @@
 
 using namespace exercises;
 using namespace search_fixture;
+using bar_fixture::DrawCase;
 
 using pieces::SelectionFrames;
 using platform::Point;
@@ -47,29 +48,15 @@ class Schemat4Test : public BarTest {
     }
 };
 
-// A scripted draw after the background's and the task it gives.
-struct DrawCase {
-    const char* name;
-    std::vector<std::int32_t> script;
-    std::int32_t operation;
-    int a;
-    int b;
-    int c;
-};
-
-void PrintTo(const DrawCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 const DrawCase kDraws[] = {
-    {"plus", {2, 2, 3}, CSchemat4::kPlus, 3, 4, 7},
-    {"minus", {1, 8, 4}, CSchemat4::kMinus, 9, 5, 4},
+    {"plus", {2, 2, 3}, {CSchemat4::kPlus, 3, 4, 7}},
+    {"minus", {1, 8, 4}, {CSchemat4::kMinus, 9, 5, 4}},
     // A zero operation is drawn again until it is not.
-    {"plus_after_redrawn_operation", {3, 0, 2, 0, 0}, CSchemat4::kPlus, 1, 1, 2},
+    {"plus_after_redrawn_operation", {3, 0, 2, 0, 0}, {CSchemat4::kPlus, 1, 1, 2}},
     // Eight plus only one, and one minus only one: b is not drawn.
-    {"plus_from_eight", {2, 7}, CSchemat4::kPlus, 8, 1, 9},
-    {"minus_from_one", {1, 0}, CSchemat4::kMinus, 1, 1, 0},
-    {"plus_up_to_eight", {2, 0, 6}, CSchemat4::kPlus, 1, 7, 8},
+    {"plus_from_eight", {2, 7}, {CSchemat4::kPlus, 8, 1, 9}},
+    {"minus_from_one", {1, 0}, {CSchemat4::kMinus, 1, 1, 0}},
+    {"plus_up_to_eight", {2, 0, 6}, {CSchemat4::kPlus, 1, 7, 8}},
 };
 
 class Schemat4DrawTest : public Schemat4Test, public testing::WithParamInterface<DrawCase> {};
@@ -79,10 +66,10 @@ class Schemat4DrawTest : public Schemat4Test, public testing::WithParamInterface
 TEST_P(Schemat4DrawTest, TheScriptGivesTheOperationAndTheNumbers) {
     const DrawCase& c = GetParam();
     const auto e = Scripted(c.script);
-    EXPECT_EQ(e->Tile(CSchemat4::kOperationTile).Number(), c.operation);
+    EXPECT_EQ(e->Tile(CSchemat4::kOperationTile).Number(), c.task.Operation);
     EXPECT_EQ(e->Tile(CSchemat4::kOperationTile).Name(),
-              c.operation == CSchemat4::kPlus ? "plus" : "minus");
-    const int numbers[] = {c.a, c.b, c.c};
+              c.task.Operation == CSchemat4::kPlus ? "plus" : "minus");
+    const int numbers[] = {c.task.A, c.task.B, c.task.C};
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(e->Tile(CSchemat4::kFirstOperand + i).Number(), numbers[i]) << i;
         EXPECT_EQ(e->Tile(CSchemat4::kFirstOperand + i).Name(), NumberPicture(numbers[i])) << i;
@@ -98,23 +85,13 @@ TEST_F(Schemat4Test, EveryDrawHasNoZeroOperandAndStaysWithinTen) {
         SCOPED_TRACE(seed);
         media::SeedRandom(seed);
         const auto e = Make();
-        const std::int32_t operation = e->Tile(CSchemat4::kOperationTile).Number();
-        const int a = e->Tile(CSchemat4::kFirstOperand).Number();
-        const int b = e->Tile(CSchemat4::kSecondOperand).Number();
-        const int c = e->Tile(CSchemat4::kResult).Number();
-        operations.insert(operation);
-        EXPECT_GE(a, 1);
-        EXPECT_LE(a, 9);
-        EXPECT_GE(b, 1);
-        EXPECT_LE(b, 8);
-        EXPECT_GE(c, 0);
-        EXPECT_LE(c, 9);
-        if (operation == CSchemat4::kPlus) {
-            EXPECT_EQ(a + b, c);
-        } else {
-            EXPECT_EQ(operation, CSchemat4::kMinus);
-            EXPECT_EQ(a - b, c);
-        }
+        const Equation q = bar_fixture::EquationOf(*e, 0);
+        operations.insert(q.Operation);
+        bar_fixture::ExpectHolds(q, CSchemat4::kPlus, CSchemat4::kMinus);
+        // No operand is zero.
+        EXPECT_GE(q.A, 1);
+        EXPECT_GE(q.B, 1);
+        EXPECT_LE(q.B, 8);
     }
     EXPECT_EQ(operations.size(), 2u);
 }
