@@ -15,12 +15,6 @@
 
 namespace exercises {
 
-// The exercises that write a relation or an equation in the bar at the bottom with one member
-// hidden under a question mark, and offer answer tiles above: the child brings the tile that
-// belongs in the gap. It dissolves there; a wrong one is framed red and the child tries again.
-// The tiles are told by number: the members of the bar first, the answers from FirstAnswer
-// on. A tile's Number() is its code, and the answer is right when its code is the hidden
-// tile's.
 // A sum or a difference of the arithmetic exercises: its operation's code and its numbers.
 struct Equation {
     std::int32_t Operation = 0;
@@ -32,6 +26,12 @@ struct Equation {
 // Whether a new task subtracts: draws rand() mod 3 until it is not 0; 1 means minus, 2 plus.
 bool DrawMinus();
 
+// The exercises that write a relation or an equation in the bar at the bottom with one member
+// hidden under a question mark, and offer answer tiles above: the child brings the tile that
+// belongs in the gap. It dissolves there; a wrong one is framed red and the child tries again.
+// The tiles are told by number: the members of the bar first, the answers from FirstAnswer
+// on. A tile's Number() is its code, and the answer is right when its code is the hidden
+// tile's.
 class BarExercise : public PieceExercise {
   public:
     // Where the answers stand, and with it how scanning and the vehicle's start go.
@@ -44,6 +44,7 @@ class BarExercise : public PieceExercise {
         Columns,
     };
     // What becomes of the question mark once the task is solved (a restart undoes it).
+    // Either way Paint no longer draws it once the task is solved.
     enum QuestionRetire : unsigned { Disable = 1, Hide = 2 };
 
     struct Shape {
