@@ -9,8 +9,11 @@
 #include "exercises/cschemat1_8.h"
 #include "exercises/cschemat2.h"
 #include "exercises/cschemat2_1.h"
+#include "exercises/cschemat3.h"
 #include "exercises/cschemat3_11.h"
 #include "exercises/cschemat3_4a.h"
+#include "exercises/cschemat4.h"
+#include "exercises/cschemat4_4.h"
 #include "exercises/cschemat5.h"
 #include "exercises/cschemat6.h"
 #include "exercises/cschemat9.h"
@@ -31,8 +34,11 @@ enum class Entry {
     Schemat1_8,
     Schemat2,
     Schemat2_1,
+    Schemat3,
     Schemat3_4a,
     Schemat3_11,
+    Schemat4,
+    Schemat4_4,
     Schemat5,
     Schemat6,
     Schemat9,
@@ -50,10 +56,10 @@ constexpr Entry kLevelTable[4][9] = {
      E::None, E::None, E::None},
     {E::None, E::Schemat17, E::Schemat3_11, E::Schemat6, E::Schemat1_6, E::Schemat2_1, E::None,
      E::None, E::None},
-    {E::Schemat1, E::Schemat2, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::None, E::Schemat2_1,
-     E::None, E::None},
-    {E::Schemat1, E::Schemat2, E::None, E::None, E::Schemat5, E::Schemat9, E::None, E::Schemat1_6,
-     E::None},
+    {E::Schemat1, E::Schemat2, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::Schemat4_4,
+     E::Schemat2_1, E::None, E::None},
+    {E::Schemat1, E::Schemat2, E::Schemat3, E::Schemat4, E::Schemat5, E::Schemat9, E::None,
+     E::Schemat1_6, E::Schemat4_4},
 };
 
 Entry EntryFor(int level, int draw) {
@@ -128,8 +134,14 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat9>(host, settings);
             case Entry::Schemat17:
                 return std::make_unique<CSchemat17>(host, settings);
+            case Entry::Schemat3:
+                return std::make_unique<CSchemat3>(host, settings);
             case Entry::Schemat3_4a:
                 return std::make_unique<CSchemat3_4a>(host, settings);
+            case Entry::Schemat4:
+                return std::make_unique<CSchemat4>(host, settings);
+            case Entry::Schemat4_4:
+                return std::make_unique<CSchemat4_4>(host, settings);
             case Entry::Schemat12:
                 return std::make_unique<CSchemat12>(host, settings);
             case Entry::Schemat3_11:

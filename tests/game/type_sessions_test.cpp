@@ -45,6 +45,10 @@ constexpr TypeRow kTypes[] = {
     {"group_search_level_ii", LevelII, 3, SoundGroupL | SoundGroupR},
     {"group_search_level_iii", LevelIII, 4, SoundGroupR | SoundGroupJ},
     {"comparing_numbers", LevelIV, 5, SoundGroupL},
+    {"finding_the_result", LevelIV, 3, SoundGroupR},
+    {"equation_digits_level_iii", LevelIII, 6, SoundGroupJ},
+    {"equation_digits_level_iv", LevelIV, 9, SoundGroupL | SoundGroupJ},
+    {"choosing_the_operation", LevelIV, 4, SoundGroupL | SoundGroupR},
     {"number_ordering_level_iv", LevelIV, 1, SoundGroupL},
     {"alphabet_ordering_level_iii", LevelIII, 2, SoundGroupJ},
 };
