@@ -1,6 +1,7 @@
 #include "exercises/series_setup.h"
 
 #include "exercises/cschemat1.h"
+#include "exercises/cschemat11.h"
 #include "exercises/cschemat12.h"
 #include "exercises/cschemat15.h"
 #include "exercises/cschemat17.h"
@@ -36,6 +37,7 @@ enum class Entry {
     Schemat5,
     Schemat6,
     Schemat9,
+    Schemat11,
     Schemat12,
     Schemat15,
     Schemat17,
@@ -48,7 +50,7 @@ using E = Entry;
 constexpr Entry kLevelTable[4][9] = {
     {E::Schemat12, E::Schemat15, E::Schemat17, E::Schemat1_2, E::Schemat1_8, E::Schemat3_4a,
      E::None, E::None, E::None},
-    {E::None, E::Schemat17, E::Schemat3_11, E::Schemat6, E::Schemat1_6, E::Schemat2_1, E::None,
+    {E::Schemat11, E::Schemat17, E::Schemat3_11, E::Schemat6, E::Schemat1_6, E::Schemat2_1, E::None,
      E::None, E::None},
     {E::Schemat1, E::Schemat2, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::None, E::Schemat2_1,
      E::None, E::None},
@@ -130,6 +132,8 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat17>(host, settings);
             case Entry::Schemat3_4a:
                 return std::make_unique<CSchemat3_4a>(host, settings);
+            case Entry::Schemat11:
+                return std::make_unique<CSchemat11>(host, settings);
             case Entry::Schemat12:
                 return std::make_unique<CSchemat12>(host, settings);
             case Entry::Schemat3_11:

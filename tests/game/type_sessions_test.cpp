@@ -33,6 +33,7 @@ constexpr TypeRow kTypes[] = {
     {"digit_pairs", LevelI, 5, SoundGroupJ},
     {"associated_pairs", LevelIV, 8, SoundGroupL | SoundGroupR},
     {"pairing_pictures", LevelII, 4, SoundGroupL},
+    {"number_picture_pairs", LevelII, 1, SoundGroupJ},
     {"sound_search_level_i", LevelI, 3, SoundGroupL | SoundGroupR | SoundGroupJ},
     {"sound_search_level_ii", LevelII, 2, SoundGroupR},
     {"letter_search", LevelI, 2, SoundGroupL | SoundGroupR | SoundGroupJ},
