@@ -1,6 +1,7 @@
 #include "exercises/series_setup.h"
 
 #include "exercises/cschemat1.h"
+#include "exercises/cschemat10.h"
 #include "exercises/cschemat11.h"
 #include "exercises/cschemat12.h"
 #include "exercises/cschemat15.h"
@@ -37,6 +38,7 @@ enum class Entry {
     Schemat5,
     Schemat6,
     Schemat9,
+    Schemat10,
     Schemat11,
     Schemat12,
     Schemat15,
@@ -54,8 +56,8 @@ constexpr Entry kLevelTable[4][9] = {
      E::None, E::None},
     {E::Schemat1, E::Schemat2, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::None, E::Schemat2_1,
      E::None, E::None},
-    {E::Schemat1, E::Schemat2, E::None, E::None, E::Schemat5, E::Schemat9, E::None, E::Schemat1_6,
-     E::None},
+    {E::Schemat1, E::Schemat2, E::None, E::None, E::Schemat5, E::Schemat9, E::Schemat10,
+     E::Schemat1_6, E::None},
 };
 
 Entry EntryFor(int level, int draw) {
@@ -132,6 +134,8 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat17>(host, settings);
             case Entry::Schemat3_4a:
                 return std::make_unique<CSchemat3_4a>(host, settings);
+            case Entry::Schemat10:
+                return std::make_unique<CSchemat10>(host, settings);
             case Entry::Schemat11:
                 return std::make_unique<CSchemat11>(host, settings);
             case Entry::Schemat12:

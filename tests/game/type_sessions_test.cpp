@@ -42,6 +42,7 @@ constexpr TypeRow kTypes[] = {
     {"theme_row_level_iii", LevelIII, 7, SoundGroupL | SoundGroupR},
     {"missing_letter_level_iii", LevelIII, 3, SoundGroupR},
     {"missing_letter_level_iv", LevelIV, 6, SoundGroupL | SoundGroupR | SoundGroupJ},
+    {"word_building", LevelIV, 7, SoundGroupL | SoundGroupR | SoundGroupJ},
     {"number_search", LevelI, 1, SoundGroupR | SoundGroupJ},
     {"group_search_level_ii", LevelII, 3, SoundGroupL | SoundGroupR},
     {"group_search_level_iii", LevelIII, 4, SoundGroupR | SoundGroupJ},
