@@ -1,11 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "exercises/pair_columns.h"
 #include "game/cwybor.h"
 #include "game/exercise_host.h"
-#include "pieces/clitcyf.h"
 
 namespace exercises {
 
@@ -13,16 +10,12 @@ namespace exercises {
 // in another order; the child joins each digit with its twin. A tile's number is its digit's
 // symbol code (50 ... 59).
 // The Polish names are explained in docs/glossary.md.
-class CSchemat1_8 : public PairColumns {
+class CSchemat1_8 : public TilePairs {
   public:
     // Draws five different digits and lays out both columns. Throws CBlad code 1 when a tile
     // picture is missing.
     CSchemat1_8(game::ExerciseHost& host, const game::CWybor& settings);
     ~CSchemat1_8() override;
-
-    const pieces::CLitCyf& Tile(std::int32_t n) const {
-        return static_cast<const pieces::CLitCyf&>(Piece(n));
-    }
 };
 
 }  // namespace exercises

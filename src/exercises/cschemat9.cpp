@@ -36,7 +36,7 @@ bool InBand(const Rect& r, Point p, Point before, Point after) {
 }  // namespace
 
 CSchemat9::CSchemat9(game::ExerciseHost& host, const game::CWybor& settings)
-    : PieceExercise(host, settings) {
+    : WordPictureExercise(host, settings) {
     InstructionName = "S9";
     BuildRetryingRepeatedDraws([this] { Build(); }, [this] { FreePieces(); });
 }
@@ -69,21 +69,9 @@ void CSchemat9::Build() {
     const auto fits = [&](const CSlowo& w) {
         return w.Matches(mask) && w.Key.size() <= kMaxKeyLength && w.MarkedIndex() >= 0;
     };
-    if (std::none_of(WordDatabase().begin(), WordDatabase().end(), fits)) {
-        throw CBlad::FromCode(CBlad::TooFewWordsCode);
-    }
-    do {
-        Word = Random() % WordCount;
-    } while (!fits(WordAt(Word)));
+    DrawWord(fits);
     const CSlowo& word = WordAt(Word);
-
-    const Rect& ear = InstructionPicture->PictureRectOnScreen();
-    WordCard = std::make_unique<CKarta>(Host.HostForm(), Host.Context(), Point{0, 0}, pieces::NormalCardFolder,
-                                        word, true, 0, 0);
-    WordCard->MoveTo({ear.Left + g.MapLength(16), ear.Top + g.MapLength(16)});
-    WordCard->SetOnClick([this](platform::MouseEvent&) { PlayInstruction(); });
-    WordCard->SetOnDoubleClick([this](platform::MouseEvent&) { Restart(); });
-    WordCard->SetVisible(false);
+    CreateWordCard();
 
     const int cardWidth = WordCard->PictureRect().Width();
     const auto keyLength = static_cast<std::int32_t>(word.Key.size());
@@ -167,20 +155,10 @@ PictureTile* CSchemat9::PieceAt(std::int32_t n) const {
     return Candidates[static_cast<size_t>(n)].get();
 }
 
-std::vector<std::int32_t> CSchemat9::ObjectScanOrder() const {
-    return OrderByLeftEdge(PieceExercise::ObjectScanOrder());
-}
-
 void CSchemat9::Show(bool on) {
-    for (const auto& c : Candidates) {
-        c->SetEnabled(on);
-    }
+    WordPictureExercise::Show(on);
     for (const auto& t : RowTiles) {
         t->SetEnabled(on);
-    }
-    WordCard->SetEnabled(on);
-    if (InstructionPicture) {
-        InstructionPicture->SetEnabled(on);
     }
 }
 
@@ -216,15 +194,6 @@ void CSchemat9::DrawScenery() {
               });
 }
 
-void CSchemat9::StartAnimation() {
-    EndAnimationThread();
-    AnimationThread = WordCard->StartAnimation(Host.Context().Invalidate);
-}
-
-void CSchemat9::EndAnimation() {
-    WordCard->SetVisible(true);
-}
-
 void CSchemat9::Hint() {
     if (Solved) {
         return;
@@ -235,17 +204,10 @@ void CSchemat9::Hint() {
 }
 
 game::Hit CSchemat9::HitTest(std::int32_t dx, std::int32_t dy) {
+    if (const game::Hit hit = WordPictureExercise::HitTest(dx, dy); hit != game::Hit{}) {
+        return hit;
+    }
     const Rect moved = Vehicle.Rectangle().Offset(dx, dy);
-    // The word's picture stops the vehicle even before it has faded in.
-    if (VehicleMapTouches(moved, WordCard->ObjectRect())) {
-        return {-1, -1};
-    }
-    for (std::int32_t i = 0; i < ObjectCount(); ++i) {
-        const CLitCyf& c = *Candidates[static_cast<size_t>(i)];
-        if (c.Visible() && VehicleMapTouches(moved, c.ObjectRect())) {
-            return {i, c.Selectable() ? 1 : -1};
-        }
-    }
     for (std::size_t k = 0; k < RowTiles.size(); ++k) {
         if (RowTiles[k]->Visible() && VehicleMapTouches(moved, RowTiles[k]->ObjectRect())) {
             return {static_cast<std::int32_t>(k), -1};
@@ -306,96 +268,15 @@ void CSchemat9::Restart() {
     }
     Stat.NewAttempt(Solved);
     Solved = false;
-    DrawScenery();
-    Paint();
-    Vehicle.Erase();
-    Vehicle.MoveTo(VehicleStart());
-    Vehicle.Draw();
-    Host.HostForm().Repaint();
+    ShowAgain();
 }
 
 Point CSchemat9::VehicleStart() {
-    const int vw = Vehicle.Width();
-    const int vh = Vehicle.Height();
-    std::vector<Rect> objects{WordCard->ObjectRect()};
-    for (const auto& c : Candidates) {
-        objects.push_back(c->ObjectRect());
-    }
+    std::vector<Rect> row;
     for (const auto& t : RowTiles) {
-        objects.push_back(t->ObjectRect());
+        row.push_back(t->ObjectRect());
     }
-    const Point before{static_cast<int>(1.1 * vw) + 1, static_cast<int>(1.1 * vh) + 1};
-    const Point after{static_cast<int>(0.1 * vw) + 1, static_cast<int>(0.1 * vh) + 1};
-    const auto fits = [&](Point p) {
-        return WorkRect.Left < p.X && p.X < WorkRect.Right - vw && WorkRect.Top < p.Y &&
-               p.Y < WorkRect.Bottom - vh &&
-               std::none_of(objects.begin(), objects.end(),
-                            [&](const Rect& r) { return InBand(r, p, before, after); });
-    };
-    return DrawFreePoint(WorkRect, fits);
-}
-
-std::optional<std::int32_t> CSchemat9::ObjectUnderVehicle() const {
-    for (std::int32_t i = 0; i < ObjectCount(); ++i) {
-        const CLitCyf& c = *Candidates[static_cast<size_t>(i)];
-        if (c.Selectable() && c.Visible() && Vehicle.TouchesNear(c.ObjectRect())) {
-            return i;
-        }
-    }
-    return std::nullopt;
-}
-
-bool CSchemat9::ScanNext() {
-    if (ScanOrder.empty()) {
-        ScanOrder.push_back(-1);  // the word's picture
-        const std::vector<std::int32_t> objects = ObjectScanOrder();
-        ScanOrder.insert(ScanOrder.end(), objects.begin(), objects.end());
-        ScanPos = -1;
-    }
-    const auto count = static_cast<std::int32_t>(ScanOrder.size());
-    std::int32_t position = std::clamp(ScanPos, -1, count - 1);
-    do {
-        position = position + 1 >= count ? 0 : position + 1;
-    } while (position != 0 && !ObjectSelectable(ScanOrder[static_cast<size_t>(position)]));
-    ScanStop();
-    ScanPos = position;
-    if (position == 0) {
-        WordCard->SetFrame(SelectionFrames::Orange);
-    } else {
-        HighlightObject(ScanOrder[static_cast<size_t>(position)], true);
-    }
-    return position == count - 1;
-}
-
-bool CSchemat9::ScanStop() {
-    if (ScanPos < 0 || ScanPos >= static_cast<std::int32_t>(ScanOrder.size())) {
-        return false;
-    }
-    if (ScanPos == 0) {
-        WordCard->RemoveFrame();
-    } else if (const std::int32_t n = ScanOrder[static_cast<size_t>(ScanPos)];
-               ObjectSelectable(n)) {
-        HighlightObject(n, false);
-    }
-    ScanPos = -1;
-    return true;
-}
-
-bool CSchemat9::ScanZoom() {
-    if (ScanPos == 0 && !ScanOrder.empty()) {
-        WordCard->Zoom();
-        return true;
-    }
-    return PieceExercise::ScanZoom();
-}
-
-bool CSchemat9::ScanSelect() {
-    if (ScanPos == 0 && !ScanOrder.empty()) {
-        PlayInstruction();
-        return false;
-    }
-    const auto object = ObjectAt(ScanPos);
-    return object && ObjectSelectable(*object) && Choose(*object, 0);
+    return StartClearOf(std::move(row));
 }
 
 }  // namespace exercises

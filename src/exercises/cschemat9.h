@@ -2,10 +2,9 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <vector>
 
-#include "exercises/piece_exercise.h"
+#include "exercises/word_picture_exercise.h"
 #include "game/cwybor.h"
 #include "game/exercise_host.h"
 #include "pieces/ckarta.h"
@@ -19,7 +18,7 @@ namespace exercises {
 // yellow. Three (level III) or five (level IV) letters lie above; the right one turns red and
 // dissolves into the place, a wrong one is framed red and counts an error.
 // Named "scheme 9"; the Polish names are explained in docs/glossary.md.
-class CSchemat9 : public PieceExercise {
+class CSchemat9 : public WordPictureExercise {
   public:
     // Longest word key this exercise spells, in characters.
     static constexpr std::size_t kMaxKeyLength = 6;
@@ -34,8 +33,6 @@ class CSchemat9 : public PieceExercise {
     void Paint() override;
     // The shelf, with the letters of the word moved onto it.
     void DrawScenery() override;
-    void StartAnimation() override;
-    void EndAnimation() override;
     void Hint() override;
     // The word's picture and its letters stop the vehicle; letters to choose from are kind 1
     // while selectable.
@@ -45,16 +42,7 @@ class CSchemat9 : public PieceExercise {
     bool Choose(std::int32_t element, std::int32_t extra) override;
     // A random place inside the play area clear of every piece.
     platform::Point VehicleStart() override;
-    std::optional<std::int32_t> ObjectUnderVehicle() const;
 
-    // The scanning order starts at the word's picture instead of the ear.
-    bool ScanNext() override;
-    bool ScanStop() override;
-    bool ScanZoom() override;
-    bool ScanSelect() override;
-
-    const pieces::CKarta& GetWordCard() const { return *WordCard; }
-    std::int32_t GetWord() const { return Word; }
     const std::vector<std::unique_ptr<pieces::CLitCyf>>& GetRowTiles() const { return RowTiles; }
     const std::vector<std::unique_ptr<pieces::CLitCyf>>& GetCandidates() const {
         return Candidates;
@@ -68,8 +56,6 @@ class CSchemat9 : public PieceExercise {
         return static_cast<std::int32_t>(Candidates.size());
     }
     pieces::PictureTile* PieceAt(std::int32_t n) const override;
-    // The candidates by their left edge.
-    std::vector<std::int32_t> ObjectScanOrder() const override;
 
   private:
     void Build();
@@ -82,14 +68,12 @@ class CSchemat9 : public PieceExercise {
     std::vector<std::unique_ptr<pieces::CLitCyf>> Candidates;
     std::vector<platform::Point> HomePositions;
     std::unique_ptr<pieces::CLitCyf> ReplacedAnswer;
-    std::unique_ptr<pieces::CKarta> WordCard;
     std::int32_t ShelfX = 0;
     std::int32_t GapIndex = -1;
     std::int32_t RowX = 0;
     std::int32_t RowY = 0;
     std::int32_t GapX = 0;
     std::int32_t GapY = 0;
-    std::int32_t Word = -1;
 };
 
 }  // namespace exercises

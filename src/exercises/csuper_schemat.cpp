@@ -271,7 +271,11 @@ bool CSuperSchemat::ScanNext() {
     } else {
         HighlightObject(ScanOrder[static_cast<size_t>(position)], true);
     }
-    for (std::int32_t p = count - 1; p >= 1; --p) {
+    return LastSelectablePosition(position);
+}
+
+bool CSuperSchemat::LastSelectablePosition(std::int32_t position) const {
+    for (auto p = static_cast<std::int32_t>(ScanOrder.size()) - 1; p >= 1; --p) {
         if (ObjectSelectable(ScanOrder[static_cast<size_t>(p)])) {
             return position == p;
         }

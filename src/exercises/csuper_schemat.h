@@ -111,6 +111,8 @@ class CSuperSchemat : public game::Exercise, public ScoredExercise {
     // Whether the vehicle's collision map, moved to the rectangle vehicle, touches object.
     bool VehicleMapTouches(const platform::Rect& vehicle, const platform::Rect& object) const;
 
+    // Whether position is the last one of the order whose object is still selectable.
+    bool LastSelectablePosition(std::int32_t position) const;
     // Takes the highlight away from the element at position (instruction picture at 0).
     void Unhighlight(std::int32_t position);
     // The object at a position of the order, if the position holds one.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "catalog/resource_names.h"
 #include "catalog/screen_geometry.h"
 #include "catalog/word_table.h"
 #include "exercises/draws.h"
@@ -285,6 +286,33 @@ std::unique_ptr<PictureTile> CardPairs::MakeCard(const char* folder, const CSlow
                                                  std::int32_t tag) {
     return std::make_unique<CKarta>(Host.HostForm(), Host.Context(), at, folder, word, true, 0,
                                     tag);
+}
+
+TilePairs::TilePairs(game::ExerciseHost& host, const game::CWybor& settings,
+                     std::string instructionName, double rowGap)
+    : PairColumns(host, settings, std::move(instructionName), rowGap) {}
+
+TilePairs::Codes TilePairs::DrawDifferentCodes(std::int32_t first) {
+    Codes codes{};
+    for (auto it = codes.begin(); it != codes.end(); ++it) {
+        do {
+            std::int32_t a = 0;
+            while (a == 0) {
+                a = Random() % 11;
+            }
+            *it = a + first - 1;
+        } while (std::find(codes.begin(), it, *it) != it);
+    }
+    return codes;
+}
+
+void TilePairs::CreateTileColumns(const Codes& codes, std::int32_t partnerOffset) {
+    const DrawContext context = Host.Context();
+    CreateColumns(DrawPartnerOrder(), [&](std::int32_t pair, bool right, Point at) {
+        const std::int32_t code = codes[static_cast<size_t>(pair)] + (right ? partnerOffset : 0);
+        return std::make_unique<CLitCyf>(Host.HostForm(), context, at,
+                                         std::string(SymbolName(code)), true, code, 0);
+    });
 }
 
 }  // namespace exercises

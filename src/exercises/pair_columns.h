@@ -13,6 +13,7 @@
 #include "game/exercise_host.h"
 #include "media/cslowo.h"
 #include "pieces/ckarta.h"
+#include "pieces/clitcyf.h"
 #include "pieces/picture_tile.h"
 #include "platform/geometry.h"
 
@@ -121,6 +122,27 @@ class CardPairs : public PairColumns {
     // A selectable card of a word from a card folder.
     std::unique_ptr<pieces::PictureTile> MakeCard(const char* folder, const media::CSlowo& word,
                                                   platform::Point at, std::int32_t tag = 0);
+};
+
+// The pairing exercises with letter-and-digit tiles. A tile's number is its symbol code; a
+// left tile shows the code of its pair, its partner that code and an offset.
+class TilePairs : public PairColumns {
+  public:
+    const pieces::CLitCyf& Tile(std::int32_t n) const {
+        return static_cast<const pieces::CLitCyf&>(Piece(n));
+    }
+
+  protected:
+    using Codes = std::array<std::int32_t, kColumnCount>;
+
+    TilePairs(game::ExerciseHost& host, const game::CWybor& settings, std::string instructionName,
+              double rowGap);
+
+    // Five different codes of the ten from first on; a code already drawn is drawn again.
+    static Codes DrawDifferentCodes(std::int32_t first);
+    // Lays out both columns: the left tiles show the codes, their partners the codes plus
+    // partnerOffset. Throws CBlad code 1 when a tile picture is missing.
+    void CreateTileColumns(const Codes& codes, std::int32_t partnerOffset);
 };
 
 }  // namespace exercises

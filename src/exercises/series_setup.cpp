@@ -1,6 +1,8 @@
 #include "exercises/series_setup.h"
 
 #include "exercises/cschemat1.h"
+#include "exercises/cschemat10.h"
+#include "exercises/cschemat11.h"
 #include "exercises/cschemat12.h"
 #include "exercises/cschemat15.h"
 #include "exercises/cschemat17.h"
@@ -42,6 +44,8 @@ enum class Entry {
     Schemat5,
     Schemat6,
     Schemat9,
+    Schemat10,
+    Schemat11,
     Schemat12,
     Schemat15,
     Schemat17,
@@ -54,11 +58,11 @@ using E = Entry;
 constexpr Entry kLevelTable[4][9] = {
     {E::Schemat12, E::Schemat15, E::Schemat17, E::Schemat1_2, E::Schemat1_8, E::Schemat3_4a,
      E::None, E::None, E::None},
-    {E::None, E::Schemat17, E::Schemat3_11, E::Schemat6, E::Schemat1_6, E::Schemat2_1, E::None,
+    {E::Schemat11, E::Schemat17, E::Schemat3_11, E::Schemat6, E::Schemat1_6, E::Schemat2_1, E::None,
      E::None, E::None},
     {E::Schemat1, E::Schemat2, E::Schemat9, E::Schemat3_11, E::Schemat1_6, E::Schemat4_4,
      E::Schemat2_1, E::None, E::None},
-    {E::Schemat1, E::Schemat2, E::Schemat3, E::Schemat4, E::Schemat5, E::Schemat9, E::None,
+    {E::Schemat1, E::Schemat2, E::Schemat3, E::Schemat4, E::Schemat5, E::Schemat9, E::Schemat10,
      E::Schemat1_6, E::Schemat4_4},
 };
 
@@ -142,6 +146,10 @@ game::SeriesParts MakeSeriesParts() {
                 return std::make_unique<CSchemat4>(host, settings);
             case Entry::Schemat4_4:
                 return std::make_unique<CSchemat4_4>(host, settings);
+            case Entry::Schemat10:
+                return std::make_unique<CSchemat10>(host, settings);
+            case Entry::Schemat11:
+                return std::make_unique<CSchemat11>(host, settings);
             case Entry::Schemat12:
                 return std::make_unique<CSchemat12>(host, settings);
             case Entry::Schemat3_11:

@@ -30,14 +30,14 @@ CTransBitmap LoadShelfPiece(const std::string& name) {
 
 ShelfPlace DrawShelf(const DrawContext& context, int left, std::size_t middles,
                      const std::function<void(std::size_t, int, int)>& atMiddle,
-                     std::optional<int> shelfTop) {
+                     std::optional<int> shelfTop, double leftPieces) {
     const ScreenGeometry& g = Geometry();
     CTransBitmap leftPiece = LoadShelfPiece("lewo");
     CTransBitmap middle = LoadShelfPiece("srodek");
     CTransBitmap rightPiece = LoadShelfPiece("prawo");
     // By default on the layout's bottom edge (the design height is already in screen pixels).
     const int top = shelfTop.value_or(g.LayoutRect.Top + g.DesignHeight - leftPiece.Height());
-    int x = left;
+    int x = static_cast<int>(left - leftPieces * leftPiece.Width());
     const auto draw = [&](CTransBitmap& piece) {
         for (platform::Bitmap* target : {&context.Frame, &context.Scene}) {
             piece.Draw(*target, x, top, 255);

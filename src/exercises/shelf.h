@@ -14,12 +14,13 @@ struct ShelfPlace {
     int MiddleLeft = 0;
 };
 
-// Draws the shelf into the frame and scene bitmaps: the left piece at left, middles middle
-// pieces, the right piece; its top edge at top, or by default resting on the layout's bottom
-// edge. atMiddle(k, x, top) is told where middle piece k goes before it is drawn. Throws
-// CBlad code 1 for a missing piece.
+// Draws the shelf into the frame and scene bitmaps: the left piece at left (moved further
+// left by leftPieces widths of the left piece, truncated), middles middle pieces, the right
+// piece; its top edge at top, or by default resting on the layout's bottom edge.
+// atMiddle(k, x, top) is told where middle piece k goes before it is drawn. Throws CBlad
+// code 1 for a missing piece.
 ShelfPlace DrawShelf(const media::DrawContext& context, int left, std::size_t middles,
                      const std::function<void(std::size_t, int, int)>& atMiddle = {},
-                     std::optional<int> top = std::nullopt);
+                     std::optional<int> top = std::nullopt, double leftPieces = 0);
 
 }  // namespace exercises

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "exercises/cschemat11.h"
 #include "exercises/cschemat1_2.h"
 #include "exercises/cschemat1_6.h"
 #include "exercises/cschemat1_8.h"
@@ -37,12 +38,12 @@ std::string CardRecording(const PairColumns& e, std::int32_t n) {
     return "Res/Snd/" + dynamic_cast<const pieces::CKarta&>(e.Piece(n)).Word().Key + ".snd";
 }
 
-// A digit tile speaks its number word.
-std::string DigitRecording(const PairColumns& e, std::int32_t n) {
+// A digit tile and a number picture both speak their number word.
+std::string TileRecording(const PairColumns& e, std::int32_t n) {
     static const char* const words[] = {"zero", "jeden", "dwa",    "trzy",  "cztery",
                                         "piec", "szesc", "siedem", "osiem", "dziewiec"};
-    const int digit = dynamic_cast<const pieces::CLitCyf&>(e.Piece(n)).Number() - 50;
-    return std::string("Res/Snd/LC/") + words[digit] + ".snd";
+    const int number = dynamic_cast<const pieces::CLitCyf&>(e.Piece(n)).Number() % 10;
+    return std::string("Res/Snd/LC/") + words[number] + ".snd";
 }
 
 template <class T>
@@ -62,9 +63,10 @@ struct PairType {
 
 const PairType kTypes[] = {
     {"PicturePairs", "S1_2", 25, 1, 2, Make<CSchemat1_2>, CardRecording},
-    {"DigitPairs", "S1_8", 10, 1, 2, Make<CSchemat1_8>, DigitRecording},
+    {"DigitPairs", "S1_8", 10, 1, 2, Make<CSchemat1_8>, TileRecording},
     {"AssociatedPairs", "S1_6", 25, 4, 7, Make<CSchemat1_6>, CardRecording},
     {"PairingPictures", "S6", 25, 2, 2, Make<CSchemat6>, CardRecording},
+    {"NumberPictures", "S11", 25, 2, 1, Make<CSchemat11>, TileRecording},
 };
 
 void PrintTo(const PairType& type, std::ostream* os) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/resource_names.h"
 #include "exercises/exercise_fixture.h"
 #include "exercises/pair_columns.h"
 #include "game/cwybor.h"
@@ -22,6 +23,11 @@ inline constexpr int kPieceHeight = 40;
 // A colour of its own for each digit tile.
 inline platform::Color DigitColour(int digit) {
     return {static_cast<uint8_t>(40 + digit * 20), 200, static_cast<uint8_t>(220 - digit * 15)};
+}
+
+// A colour of its own for each number picture, none equal to a digit's.
+inline platform::Color NumberColour(int number) {
+    return {static_cast<uint8_t>(30 + number * 20), 90, static_cast<uint8_t>(210 - number * 15)};
 }
 
 inline game::CWybor SettingsFor(std::int16_t level, std::int16_t soundGroups) {
@@ -84,7 +90,7 @@ inline std::vector<bool> SolveByChoosing(game::Exercise& exercise,
 }  // namespace pair_fixture
 
 // The pictures every pairing exercise asks for: the ear, a card for every word of a trained
-// sound in both card sets, and the ten digit tiles.
+// sound in both card sets, the ten digit tiles and the ten number pictures.
 class PairTest : public ExerciseTest {
   protected:
     explicit PairTest(platform::Point screen = {1280, 960}) : ExerciseTest(screen) {
@@ -96,6 +102,11 @@ class PairTest : public ExerciseTest {
             WriteBmp("Lib/GFX/d" + std::to_string(d) + media::SizeSuffix() + ".xbi",
                      Plain(pair_fixture::kPieceWidth, pair_fixture::kPieceHeight,
                            pair_fixture::DigitColour(d)));
+            WriteBmp("Lib/GFX/" +
+                         std::string(catalog::SymbolName(catalog::FirstNumberWordCode + d)) +
+                         media::SizeSuffix() + ".xbi",
+                     Plain(pair_fixture::kPieceWidth, pair_fixture::kPieceHeight,
+                           pair_fixture::NumberColour(d)));
         }
     }
 
