@@ -52,8 +52,7 @@ enum class Entry {
 };
 
 // The curriculum's level table: the type behind each draw number (1 ... 9) of each level
-// (I ... IV). A type not built yet stands as None; the draw keeps to what is listed (and the
-// game form relaxes its no-repeat rule as far as a short list needs).
+// (I ... IV). None marks the numbers past the end of a level's list.
 using E = Entry;
 constexpr Entry kLevelTable[4][9] = {
     {E::Schemat12, E::Schemat15, E::Schemat17, E::Schemat1_2, E::Schemat1_8, E::Schemat3_4a,

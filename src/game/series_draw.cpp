@@ -21,32 +21,14 @@ int SeriesDraw::Modulus(int level) {
 
 int SeriesDraw::Draw(int level, const std::function<bool(int)>& available) const {
     const int n = Modulus(level);
-    std::vector<int> usable;
+    std::vector<int> allowed;
     for (int r = 1; r < n; ++r) {
-        if (available(r)) {
-            usable.push_back(r);
+        if (r != last_ && r != prev_ && available(r)) {
+            allowed.push_back(r);
         }
     }
-    if (usable.empty()) {
+    if (allowed.empty()) {
         return 0;
-    }
-    // Stop-gap while not every exercise type of a level is built: with two types the
-    // no-repeat rule cannot hold, so it relaxes step by step until some number is allowed.
-    auto allowedBy = [&](std::vector<int> excluded) {
-        std::vector<int> allowed;
-        for (int r : usable) {
-            if (std::find(excluded.begin(), excluded.end(), r) == excluded.end()) {
-                allowed.push_back(r);
-            }
-        }
-        return allowed;
-    };
-    std::vector<int> allowed = allowedBy({last_, prev_});
-    if (allowed.empty()) {
-        allowed = allowedBy({last_});
-    }
-    if (allowed.empty()) {
-        allowed = usable;
     }
     // The draw itself: random mod n, again until the number is allowed.
     for (;;) {

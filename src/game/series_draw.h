@@ -12,9 +12,9 @@ class SeriesDraw {
   public:
     static int Modulus(int level);
 
-    // Draws a number the caller can use (available), or 0 when the level has none. While
-    // fewer types exist than the rule needs, the rule gives way only as far as it must: first
-    // the number two back may come again, then the last one.
+    // Draws a number the caller can use (available), or 0 when the rule leaves none: every
+    // level has more types than the rule takes away, so 0 means the others could not be
+    // made, and the caller ends the series rather than repeat an exercise.
     int Draw(int level, const std::function<bool(int)>& available) const;
     // Records a number that gave an exercise.
     void Accept(int draw);
