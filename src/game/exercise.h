@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/geometry.h"
@@ -81,6 +82,8 @@ class Exercise {
     // The visible elements that can be chosen now, in element-number order: where the
     // vehicle can go to choose something.
     virtual std::vector<Choosable> ChoosableElements() const = 0;
+    // The name of its instruction recording ("S9"), which also tells its type.
+    virtual const std::string& GetInstructionName() const = 0;
 };
 
 }  // namespace game

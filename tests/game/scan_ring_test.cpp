@@ -61,6 +61,7 @@ class ScriptedExercise : public Exercise {
     bool Choose(std::int32_t, std::int32_t) override { return false; }
     platform::Point VehicleStart() override { return {}; }
     std::vector<Choosable> ChoosableElements() const override { return {}; }
+    const std::string& GetInstructionName() const override { return name_; }
 
     bool solved = false;
     int solvingElement = -1;
@@ -69,6 +70,7 @@ class ScriptedExercise : public Exercise {
     std::vector<std::string>& log_;
     int elements_;
     int position_ = -1;
+    std::string name_ = "S0";
 };
 
 class LoggedButton : public ScanButton {
