@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end runs of the real binary on a real X server (Xvfb): the layout it picks, the
-# refusal of a small screen, the single running copy, and a session clicking through the
-# menu, the options page and the information page. The binary finds the generated data set
-# beside itself.
+# refusal of a small screen, the single running copy, a session clicking through the menu,
+# the options page and the information page, whole series played by keys and switches, and
+# every exercise type reached from the menu and drawn. The binary finds the generated data
+# set beside itself.
 set -uo pipefail
 binary=${1:?usage: run.sh PATH_TO_vimbaro}
 binary=$(readlink -f "$binary")
@@ -268,14 +269,15 @@ menu_session() {  # menu_session SCREEN LEFT TOP PERCENT
 menu_session 1280x1024 0 32 100  # the 1280x960 layout
 menu_session 1280x800 128 16 80  # the 1024x768 layout
 
-# Starts the program in the 1280x960 layout with a series at level I (five tasks, or the
-# quantity code QUANTITY: 2 for ten, 4 for fifteen), the sounds l and r, and the scanning
-# flags SCAN; waits for the menu. With TRACE given the program writes its play trace there.
-# Sets program_pid.
-start_on_menu() {  # start_on_menu SCAN [QUANTITY] [TRACE]
+# Starts the program in the 1280x960 layout with a series at level I (or the level code
+# LEVEL: 2, 4, 8 for levels II, III, IV), five tasks (or the quantity code QUANTITY: 2 for
+# ten, 4 for fifteen), the sounds l and r (or the sound flags SOUNDS: 1 l, 2 r, 4 j), and the
+# scanning flags SCAN; waits for the menu. With TRACE given the program writes its play trace
+# there. Sets program_pid.
+start_on_menu() {  # start_on_menu SCAN [QUANTITY] [TRACE] [LEVEL] [SOUNDS]
   mkdir -p "$XDG_CONFIG_HOME/vimbaro"
-  printf 'ilosc=%s\npoziom=1\ngloski=3\nscan=%s\nscanTime=800\n' "${2:-1}" "$1" \
-    >"$XDG_CONFIG_HOME/vimbaro/options"
+  printf 'ilosc=%s\npoziom=%s\ngloski=%s\nscan=%s\nscanTime=800\n' "${2:-1}" "${4:-1}" \
+    "${5:-3}" "$1" >"$XDG_CONFIG_HOME/vimbaro/options"
   start_x 1280x1024 || return 1
   if [ -n "${3:-}" ]; then
     (cd "$work" && VIMBARO_TRACE=1 exec "$binary" 2>"$3") &
@@ -407,22 +409,61 @@ whole_series_by_switches
 # shellcheck source=play_robot.sh
 source "$(dirname "$0")/play_robot.sh"
 
+# How many pixels of the W x H rectangle at X,Y of the screenshot SHOT differ from the same
+# place of the background picture GROUND, on which the 1280x960 layout stands 32 pixels down.
+ground_changes() {  # ground_changes SHOT GROUND X Y W H
+  convert "$1" -crop "${5}x${6}+${3}+${4}" +repage "$work/on-screen.png"
+  convert "$2" -crop "${5}x${6}+${3}+$(($4 - 32))" +repage "$work/on-ground.png"
+  compare -metric AE -fuzz 8% "$work/on-screen.png" "$work/on-ground.png" null: 2>&1 |
+    awk '{ printf "%d\n", $1 }'
+}
+
+# Run as each task of a series first shows: the first time a type is met, a screenshot (kept
+# in $work/types for a look by hand) must show every element the play trace lists drawn where
+# it says, covering at least a fifth of its rectangle on each of the backgrounds it may have.
+types_met=""
+check_type_screenshot() {
+  local line type
+  type=$(play_field "$(play_line)" type)
+  case " $types_met " in *" $type "*) return 0 ;; esac
+  types_met="$types_met $type"
+  sleep 2  # a new task fades its pictures in
+  line=$(play_line)
+  mkdir -p "$work/types"
+  local shot="$work/types/$type.png"
+  import -window root "$shot"
+  local -a elements
+  IFS=';' read -r -a elements <<<"$(play_field "$line" elements)"
+  local drawn=0 e l t r b ground on_all
+  for e in "${elements[@]}"; do
+    IFS=, read -r l t r b <<<"${e#*:}"
+    on_all=1
+    for ground in "$(dirname "$binary")"/Data/Res/t*_b.xji; do
+      [ $(($(ground_changes "$shot" "$ground" "$l" "$t" $((r - l)) $((b - t))) * 5)) -ge \
+        $(((r - l) * (b - t))) ] || on_all=0
+    done
+    drawn=$((drawn + on_all))
+  done
+  check "type $type on screen: all ${#elements[@]} elements drawn where the trace says" \
+    test "${#elements[@]}" -gt 0 -a "$drawn" -eq "${#elements[@]}"
+}
+
 # A whole series played to its end on the real binary by the player from outside (the arrow
 # keys, or the left mouse button as one switch), which finds the elements in the program's
 # play trace. The statistics record must say that every task was solved.
-whole_series_played() {  # whole_series_played MODE QUANTITY LENGTH SCAN
-  local mode=$1 quantity=$2 length=$3 scan=$4
+whole_series_played() {  # whole_series_played MODE LEVEL LENGTH SCAN
+  local mode=$1 level=$2 length=$3 scan=$4
   local stats
   stats="$(dirname "$binary")/Data/st.bin"
   trace="$work/trace-$mode-$length.txt"
   rm -f "$stats"
-  start_on_menu "$scan" "$quantity" "$trace" || return 1
+  start_on_menu "$scan" 1 "$trace" "$level" || return 1
   local pid=$program_pid
   xdotool key Return
   sleep 2
   local started=$SECONDS
-  # A series of five by keys took about seven minutes here on a busy machine; the bound leaves
-  # room for a slower one.
+  # A series of five by keys at level III took about six minutes here on a busy machine; the
+  # bound leaves room for a slower one.
   play_series "$mode" "$length" "$stats" 1200
   check_whole_series "whole series of $length by $mode" "$length" "$stats" "$started"
   kill "$pid" 2>/dev/null
@@ -430,8 +471,70 @@ whole_series_played() {  # whole_series_played MODE QUANTITY LENGTH SCAN
   stop_x
 }
 
-whole_series_played keys 1 5 17
+whole_series_played keys 4 5 17
 whole_series_played one_switch 1 5 18
+
+# The exercise type an instruction name belongs to (its variants share it).
+type_of() {  # type_of INSTRUCTION
+  case $1 in
+    S17*) echo S17 ;;
+    S1[ab] | S2[ab] | S4[ab]) echo "${1%?}" ;;
+    *) echo "$1" ;;
+  esac
+}
+
+# Every exercise type of a level is reached from the main menu on the real binary: series of
+# fifteen are started and stepped through with Enter until each type of the level's list has
+# shown (at most four series, as the draw is random), and the first time a type shows, its
+# screenshot is checked.
+types_reached() {  # types_reached LEVEL SOUNDS TYPE...
+  local level=$1 sounds=$2
+  shift 2
+  local seen="" missing="" line task last shown pressed type
+  trace="$work/trace-types-$level.txt"
+  for _ in 1 2 3 4; do
+    start_on_menu 17 4 "$trace" "$level" "$sounds" || return 1
+    xdotool key Return
+    last=-1
+    shown=$SECONDS
+    pressed=$SECONDS
+    # A task that does not give way to the next within half a minute ends the series.
+    while [ $((SECONDS - shown)) -lt 30 ]; do
+      line=$(play_line)
+      task=$(play_field "$line" task)
+      if [ -n "$task" ] && [ "$task" != "$last" ]; then
+        last=$task
+        shown=$SECONDS
+        check_type_screenshot
+        seen="$seen $(type_of "$(play_field "$line" type)")"
+        [ "$task" -ge 14 ] && break
+        xdotool key Return
+        pressed=$SECONDS
+      elif [ -n "$task" ] && [ $((SECONDS - pressed)) -ge 3 ]; then
+        xdotool key Return  # the key came while the task was still coming in
+        pressed=$SECONDS
+      fi
+      sleep 0.2
+    done
+    kill "$program_pid" 2>/dev/null
+    wait "$program_pid" 2>/dev/null
+    stop_x
+    missing=""
+    for type in "$@"; do
+      case " $seen " in *" $type "*) ;; *) missing="$missing $type" ;; esac
+    done
+    [ -z "$missing" ] && break
+  done
+  rm -f "$XDG_CONFIG_HOME/vimbaro/options"
+  check "level code $level: all $# types reached from the menu (missing:${missing:- none})" \
+    test -z "$missing"
+}
+
+# Level I has its digit and number-picture searches only with the sounds r or j.
+types_reached 1 6 S12 S15 S17 S1_2 S1_8 S3_4a
+types_reached 2 3 S11 S17 S3_11 S6 S1_6 S2_1
+types_reached 4 3 S1 S2 S9 S3_11 S1_6 S4_4 S2_1
+types_reached 8 3 S1 S2 S3 S4 S5 S9 S10 S1_6 S4_4
 
 # A data set that lacks a picture: the user is told to reinstall, and standard error names the
 # file for whoever installs the game.
