@@ -1,5 +1,7 @@
 #include "media/blend_masked.h"
 
+#include "media/blend_row_vector.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -72,6 +74,9 @@ bool IsColourFormat(const Bitmap& b) {
 }  // namespace
 
 BlendRowFn PickBlendRow(int destBpp, int backgroundBpp, int colourBpp, int maskBpp) {
+    if (BlendRowFn vector = PickVectorBlendRow(destBpp, backgroundBpp, colourBpp, maskBpp)) {
+        return vector;
+    }
     switch (destBpp) {
         case 3:
             return PickBackground<3>(backgroundBpp, colourBpp, maskBpp);
