@@ -281,7 +281,14 @@ bool SearchExercise::ScanNext() {
     if (PictureTile* e = ElementAt(position)) {
         e->SetFrame(SelectionFrames::Orange);
     }
-    return position == count - 1;
+    // The round ends on the last entry the highlight still visits: were it the last of the
+    // order, a shelved last object would keep the highlight in the exercise for ever, out of
+    // reach of the form's buttons.
+    std::int32_t last = count - 1;
+    while (last > 0 && !SelectableAt(last)) {
+        --last;
+    }
+    return position == last;
 }
 
 bool SearchExercise::ScanStop() {

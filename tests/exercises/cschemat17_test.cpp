@@ -443,7 +443,7 @@ TEST_P(Schemat17VariantTest, ScanningStartsAtTheModelAndGoesByLeftEdge) {
     EXPECT_FALSE(e->ScanZoom());
 }
 
-TEST_F(Schemat17Test, AnObjectLastInOrderOnTheShelfIsSkippedAndNoStepIsLast) {
+TEST_F(Schemat17Test, AnObjectLastInOrderOnTheShelfIsSkippedAndTheLastOneLeftEndsARound) {
     auto e = MakeVariant(Variant::SamePicture);
     e->Begin();
     e->ScanNext();

@@ -341,7 +341,7 @@ TEST_P(TileSearchTest, ScanningStartsAtTheModelAndGoesOverTheTilesByLeftEdge) {
     EXPECT_FALSE(e->ScanSelect());
 }
 
-TEST_P(TileSearchTest, ACopyChosenByScanningLeavesTheOrderAndTheLastEntryStillEndsARound) {
+TEST_P(TileSearchTest, ACopyChosenByScanningLeavesTheOrderAndTheLastEntryLeftEndsARound) {
     auto e = Shown();
     e->ScanNext();
     const std::vector<std::int32_t> order = e->GetScanOrder();
