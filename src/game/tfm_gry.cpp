@@ -526,6 +526,7 @@ void TfmGry::PollKeys() {
                           app.IsKeyDown(Key::Left), app.IsKeyDown(Key::Right)};
     const auto step = SteerByKeys(keys, vehicle_->Rectangle(), moveArea_, Geometry().FigureStep);
     if (!step) {
+        counted_ = {};  // a key pressed again is a new touch
         return;
     }
     const Hit hit = current_->HitTest(step->Dx, step->Dy);
@@ -537,6 +538,11 @@ void TfmGry::PollKeys() {
         vehicle_->Step(step->Dx, step->Dy);
         Repaint();
     } else if (hit.Kind == 1) {
+        const Push push{current_, hit.Element, vehicle_->Rectangle()};
+        if (push == counted_) {
+            return;
+        }
+        counted_ = {};
         if (TOdblokuj.Enabled()) {
             TOdblokujTimer();
         }
@@ -545,6 +551,8 @@ void TfmGry::PollKeys() {
         } else if (current_->Block(hit.Element)) {
             TOdblokujTag = hit.Element;
             TOdblokuj.SetEnabled(true);
+        } else {
+            counted_ = push;
         }
         Repaint();
     }

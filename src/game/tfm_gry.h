@@ -174,6 +174,17 @@ class TfmGry : public platform::Form, public ExerciseHost {
     Exercise* current_ = nullptr;
     std::unique_ptr<SeriesScore> score_;
 
+    // The wrong element the vehicle was last held against, and where it stood: that touch has
+    // been counted, and while the key stays held there it is not chosen again (it would count
+    // an error at every poll).
+    struct Push {
+        const Exercise* exercise = nullptr;
+        std::int32_t element = -1;
+        platform::Rect vehicle;
+        friend bool operator==(const Push&, const Push&) = default;
+    };
+    Push counted_;
+
     pieces::CSynchLoop paceLoop_{10};
     std::array<std::unique_ptr<ScanButton>, 4> scanButtons_;
     std::unique_ptr<ScanRing> scanRing_;

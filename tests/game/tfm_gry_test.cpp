@@ -149,6 +149,36 @@ TEST_F(GameSession, ArrowKeysSteerTheVehicleIntoABoxWhichChoosesIt) {
     EXPECT_EQ(form->CurrentIndex(), 1);
 }
 
+// A wrong box touched counts one error, however long the key stays held against it; a new
+// press against it is a new touch.
+TEST_F(GameSession, AKeyHeldAgainstAWrongBoxCountsOneErrorPerPress) {
+    HangGuard bound("the key thread's polls", kHangLimit);
+    Start(Series(QuantityFew));
+    BoxesExercise& exercise = Current();
+    const int wrong = (exercise.Answer() + 1) % 3;
+    pieces::CLudek& vehicle = form->Vehicle();
+    const platform::Rect box = exercise.Box(wrong);
+    vehicle.Erase();
+    vehicle.MoveTo({box.Left, box.Bottom + 40});
+    auto errors = [&] { return exercise.GetStat().Last().Errors; };
+    h.headless->HoldKey(Key::Up);
+    h.app->RunUntil([&] { return errors() > 0 || vehicle.Rectangle().Top < box.Top; });
+    EXPECT_EQ(errors(), 1);
+    // The polls as the key thread makes them, a second and a half of them.
+    for (int poll = 0; poll < 150; ++poll) {
+        form->PollKeys();
+    }
+    EXPECT_EQ(errors(), 1);
+    h.headless->ReleaseKey(Key::Up);
+    form->PollKeys();
+    h.headless->HoldKey(Key::Up);
+    form->PollKeys();
+    form->PollKeys();
+    h.headless->ReleaseKey(Key::Up);
+    EXPECT_EQ(errors(), 2);
+    EXPECT_FALSE(exercise.IsSolved());
+}
+
 TEST_F(GameSession, TheFirstExerciseComesFromOneLevelLower) {
     struct Case {
         int16_t level;
