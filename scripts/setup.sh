@@ -18,6 +18,7 @@ packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xdotool x11-utils imagemagick
+  libx11-dev matchbox-window-manager  # the first-paint benchmark's poller and window manager
 )
 # Playing builds neither the tests nor the benchmarks, so it never needs their packages.
 play_options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIMBARO_TESTS=OFF -DVIMBARO_BENCH=OFF)

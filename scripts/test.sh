@@ -67,6 +67,7 @@ bash tests/e2e/run.sh "$root/build/vimbaro"
 section "benchmarks (one short pass)"
 # On a real X server the idle figure measures the blocking wait, as on a user's machine.
 xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bench/vimbaro_bench --benchmark_min_time=0.05
+bash bench/first_paint.sh build
 
 echo
 echo "All tests passed."
