@@ -134,9 +134,10 @@ class SdlBackend final : public Backend {
         if (window_ != nullptr) {
             return;
         }
+        // Made at its final place and size, the window shows at once; the full-screen request
+        // waits for the window manager's answer, so it is made after the first picture is up.
         Point size = ScreenSize();
-        window_ = SDL_CreateWindow(title.c_str(), 0, 0, size.X, size.Y,
-                                   SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
+        window_ = SDL_CreateWindow(title.c_str(), 0, 0, size.X, size.Y, SDL_WINDOW_BORDERLESS);
         if (window_ == nullptr) {
             throw std::runtime_error(std::string("cannot open the window: ") + SDL_GetError());
         }
@@ -179,6 +180,12 @@ class SdlBackend final : public Backend {
             sdlRects.push_back(s);
         }
         SDL_UpdateWindowSurfaceRects(window_, sdlRects.data(), static_cast<int>(sdlRects.size()));
+        if (!fullScreen_) {
+            // Full screen keeps the game above panels and task bars where a window manager
+            // runs.
+            fullScreen_ = true;
+            SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        }
     }
 
     bool PollEvent(InputEvent& out) override {
@@ -291,6 +298,7 @@ class SdlBackend final : public Backend {
     }
 
     SDL_Window* window_ = nullptr;
+    bool fullScreen_ = false;
     SDL_Surface* frame_ = nullptr;
     const uint8_t* framePixels_ = nullptr;
     Uint32 wakeEvent_ = 0;
