@@ -223,8 +223,13 @@ class SdlBackend final : public Backend {
             return false;
         }
         // Takes in what the window system has sent meanwhile (the events stay queued), so a
-        // key pressed while the loop was busy elsewhere reads as held.
-        SDL_PumpEvents();
+        // key pressed while the loop was busy elsewhere reads as held. Once a millisecond is
+        // enough: the key poll asks for its four arrow keys one after the other.
+        const Uint64 now = SDL_GetTicks64();
+        if (now != lastPump_) {
+            lastPump_ = now;
+            SDL_PumpEvents();
+        }
         int count = 0;
         const Uint8* state = SDL_GetKeyboardState(&count);
         for (int code = 0; code < count; ++code) {
@@ -299,6 +304,7 @@ class SdlBackend final : public Backend {
 
     SDL_Window* window_ = nullptr;
     bool fullScreen_ = false;
+    Uint64 lastPump_ = 0;
     SDL_Surface* frame_ = nullptr;
     const uint8_t* framePixels_ = nullptr;
     Uint32 wakeEvent_ = 0;
