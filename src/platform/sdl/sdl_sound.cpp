@@ -8,11 +8,17 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/sdl/sdl_libraries.h"
 #include "platform/sound_driver.h"
 #include "platform/sound_font.h"
 
 namespace platform {
 namespace {
+
+// The mixer's functions; CreateSdlSoundDriver makes no driver when they cannot be had.
+const sdl_libraries::Mixer& Mix() {
+    return *sdl_libraries::OpenMixer();
+}
 
 constexpr int kWaveChannel = 0;
 // A recording that has not ended this long after its length is stopped: the device is stuck.
@@ -23,10 +29,10 @@ constexpr auto kWaveGrace = std::chrono::seconds(2);
 constexpr auto kIdleBeforeClosing = std::chrono::seconds(2);
 
 struct ChunkDeleter {
-    void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
+    void operator()(Mix_Chunk* chunk) const { Mix().FreeChunk(chunk); }
 };
 struct MusicDeleter {
-    void operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
+    void operator()(Mix_Music* music) const { Mix().FreeMusic(music); }
 };
 
 // Opens SDL's audio and the mixer on it; false (with audio shut again) when it fails.
@@ -34,8 +40,8 @@ bool OpenMixerOnCurrentDriver() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;
     }
-    if (Mix_OpenAudioDevice(44100, AUDIO_S16SYS, 2, 1024, nullptr,
-                            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE) ==
+    if (Mix().OpenAudioDevice(44100, AUDIO_S16SYS, 2, 1024, nullptr,
+                              SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE) ==
         0) {
         return true;
     }
@@ -68,10 +74,10 @@ class SdlSoundDriver final : public SoundDriver {
     SdlSoundDriver() {
         const char* current = SDL_GetCurrentAudioDriver();
         name_ = current != nullptr && std::strcmp(current, "dummy") == 0 ? "sdl-dummy" : "sdl";
-        Mix_Init(MIX_INIT_MID);
+        Mix().Init(MIX_INIT_MID);
         std::string fonts = FindSoundFonts();
         if (!fonts.empty()) {
-            Mix_SetSoundFonts(fonts.c_str());
+            Mix().SetSoundFonts(fonts.c_str());
         }
         theDriver.store(this);
         SetUpOpenDevice();
@@ -88,7 +94,7 @@ class SdlSoundDriver final : public SoundDriver {
         std::lock_guard ops(ops_);
         CloseDeviceLocked();
         theDriver.store(nullptr);
-        Mix_Quit();
+        Mix().Quit();
     }
 
     bool DeviceOpen() override {
@@ -112,7 +118,7 @@ class SdlSoundDriver final : public SoundDriver {
         // The previous recording has ended; its chunk may go now (never in the callback).
         chunk_.reset();
         SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-        chunk_.reset(Mix_LoadWAV_RW(rw, 1));
+        chunk_.reset(Mix().LoadWAV_RW(rw, 1));
         if (!chunk_) {
             return WaveOutcome::Undecodable;
         }
@@ -121,7 +127,7 @@ class SdlSoundDriver final : public SoundDriver {
             ++started_;
             expected_ = std::chrono::microseconds(info.DurationMicros);
         }
-        if (Mix_PlayChannel(kWaveChannel, chunk_.get(), 0) < 0) {
+        if (Mix().PlayChannel(kWaveChannel, chunk_.get(), 0) < 0) {
             std::lock_guard lock(state_);
             --started_;
             return WaveOutcome::Dropped;
@@ -134,7 +140,7 @@ class SdlSoundDriver final : public SoundDriver {
         auto deadline = std::chrono::steady_clock::now() + expected_ + kWaveGrace;
         if (!ended_.wait_until(lock, deadline, [this] { return finished_ >= started_; })) {
             lock.unlock();
-            Mix_HaltChannel(kWaveChannel);
+            Mix().HaltChannel(kWaveChannel);
         }
     }
 
@@ -174,7 +180,7 @@ class SdlSoundDriver final : public SoundDriver {
         }
         if (tune_ != Tune::AtStart) {
             if (deviceOpen_) {
-                Mix_HaltMusic();
+                Mix().HaltMusic();
             }
             tune_ = Tune::AtStart;
         }
@@ -188,13 +194,13 @@ class SdlSoundDriver final : public SoundDriver {
         }
         NoteTuneEnd();
         if (tune_ == Tune::AtStart) {
-            if (!OpenDeviceLocked() || Mix_PlayMusic(music_.get(), 0) != 0) {
+            if (!OpenDeviceLocked() || Mix().PlayMusic(music_.get(), 0) != 0) {
                 return false;
             }
             tune_ = Tune::Playing;
             deviceChanged_.notify_all();
         } else if (tune_ == Tune::Paused) {
-            Mix_ResumeMusic();
+            Mix().ResumeMusic();
             tune_ = Tune::Playing;
         }
         return true;
@@ -207,7 +213,7 @@ class SdlSoundDriver final : public SoundDriver {
         }
         NoteTuneEnd();
         if (tune_ == Tune::Playing) {
-            Mix_PauseMusic();
+            Mix().PauseMusic();
             tune_ = Tune::Paused;
         }
         return true;
@@ -234,14 +240,14 @@ class SdlSoundDriver final : public SoundDriver {
     }
 
     void NoteTuneEnd() {
-        if (tune_ == Tune::Playing && Mix_PlayingMusic() == 0) {
+        if (tune_ == Tune::Playing && Mix().PlayingMusic() == 0) {
             tune_ = Tune::Ended;
         }
     }
 
     void CloseMidiLocked() {
         if (music_) {
-            Mix_HaltMusic();
+            Mix().HaltMusic();
             music_.reset();
         }
         midiBytes_.clear();
@@ -250,14 +256,14 @@ class SdlSoundDriver final : public SoundDriver {
 
     bool LoadMusicLocked() {
         SDL_RWops* rw = SDL_RWFromConstMem(midiBytes_.data(), static_cast<int>(midiBytes_.size()));
-        music_.reset(Mix_LoadMUSType_RW(rw, MUS_MID, 1));
+        music_.reset(Mix().LoadMUSType_RW(rw, MUS_MID, 1));
         return music_ != nullptr;
     }
 
     // What an open device needs: one channel and our end-of-recording signal.
     void SetUpOpenDevice() {
-        Mix_AllocateChannels(1);
-        Mix_ChannelFinished(&SdlSoundDriver::OnChannelFinished);
+        Mix().AllocateChannels(1);
+        Mix().ChannelFinished(&SdlSoundDriver::OnChannelFinished);
         deviceOpen_ = true;
     }
 
@@ -283,12 +289,12 @@ class SdlSoundDriver final : public SoundDriver {
             return;
         }
         // Clearing the callback takes the audio lock: no callback runs once it returns.
-        Mix_ChannelFinished(nullptr);
-        Mix_HaltChannel(-1);
-        Mix_HaltMusic();
+        Mix().ChannelFinished(nullptr);
+        Mix().HaltChannel(-1);
+        Mix().HaltMusic();
         chunk_.reset();
         music_.reset();  // made again from its bytes when the device opens again
-        Mix_CloseAudio();
+        Mix().CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         deviceOpen_ = false;
     }
@@ -339,7 +345,7 @@ class SdlSoundDriver final : public SoundDriver {
 }  // namespace
 
 std::unique_ptr<SoundDriver> CreateSdlSoundDriver() {
-    if (!OpenMixer()) {
+    if (sdl_libraries::OpenMixer() == nullptr || !OpenMixer()) {
         return nullptr;
     }
     return std::make_unique<SdlSoundDriver>();

@@ -1,4 +1,4 @@
-#include <SDL_ttf.h>
+#include "platform/sdl/sdl_libraries.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +10,11 @@
 
 namespace platform {
 namespace {
+
+// SDL_ttf's functions; nothing calls them before OpenTtf has found them.
+const sdl_libraries::Ttf& Ttf() {
+    return *sdl_libraries::OpenTtf();
+}
 
 // DejaVu Sans from the standard font folders (Debian's fonts-dejavu-core), or from
 // VIMBARO_FONT_DIR when a deployer wants another copy.
@@ -40,17 +45,20 @@ class FontCache {
     ~FontCache() {
         for (auto& [key, font] : fonts_) {
             if (font != nullptr) {
-                TTF_CloseFont(font);
+                Ttf().CloseFont(font);
             }
         }
         if (initialised_) {
-            TTF_Quit();
+            Ttf().Quit();
         }
     }
     TTF_Font* Get(int cellHeight, bool bold) {
         std::lock_guard lock(mutex_);
         if (!initialised_) {
-            initialised_ = TTF_Init() == 0;
+            if (sdl_libraries::OpenTtf() == nullptr) {
+                return nullptr;
+            }
+            initialised_ = Ttf().Init() == 0;
             if (!initialised_) {
                 return nullptr;
             }
@@ -64,11 +72,12 @@ class FontCache {
         TTF_Font* font = nullptr;
         if (!path.empty()) {
             // Open once to learn the cell height this size gives, then scale to fit.
-            font = TTF_OpenFont(path.c_str(), cellHeight);
-            if (font != nullptr && TTF_FontHeight(font) > 0 && TTF_FontHeight(font) != cellHeight) {
-                int size = cellHeight * cellHeight / TTF_FontHeight(font);
-                TTF_CloseFont(font);
-                font = TTF_OpenFont(path.c_str(), size > 0 ? size : 1);
+            font = Ttf().OpenFont(path.c_str(), cellHeight);
+            if (font != nullptr && Ttf().FontHeight(font) > 0 &&
+                Ttf().FontHeight(font) != cellHeight) {
+                int size = cellHeight * cellHeight / Ttf().FontHeight(font);
+                Ttf().CloseFont(font);
+                font = Ttf().OpenFont(path.c_str(), size > 0 ? size : 1);
             }
         }
         fonts_[key] = font;
@@ -98,7 +107,7 @@ TextImage RenderText(const std::string& utf8, int cellHeight, bool bold, Color c
         return image;
     }
     SDL_Surface* rendered =
-        TTF_RenderUTF8_Blended(font, utf8.c_str(), SDL_Color{colour.R, colour.G, colour.B, 255});
+        Ttf().RenderUTF8_Blended(font, utf8.c_str(), SDL_Color{colour.R, colour.G, colour.B, 255});
     if (rendered == nullptr) {
         return image;
     }
