@@ -42,7 +42,9 @@ using series_player::Input;
 
 namespace {
 
-constexpr std::uint32_t kDefaultSeed = 20240917;
+// The first six series from this seed (the default slice) play every level, input and length;
+// the first two (a sanitizer build's slice) are series of five, by keys and by two switches.
+constexpr std::uint32_t kDefaultSeed = 60;
 
 // A whole number from the environment, or fallback when it is unset or not a number.
 std::uint32_t FromEnvironment(const char* name, std::uint32_t fallback) {
@@ -393,12 +395,21 @@ class Soak : public GameSession {
         EXPECT_GE(Current().GetStat().Last().Points, 1) << "solved without a right choice";
     }
 
-    // One to three choices at random elements, stopping when one happens to solve the task.
+    // Up to `most` choices at random elements, meant to be wrong: the player cannot tell
+    // which are right, so it stops at the first that scores a point instead of an error.
     void ChooseAtRandom(Input input, std::mt19937& draw, int most) {
         const int choices = 1 + static_cast<int>(draw() % static_cast<unsigned>(most));
         Play([&] {
-            for (int i = 0; i < choices && !Current().IsSolved(); ++i) {
-                series_player::ChooseOne(Watched(), input, draw());
+            for (int i = 0; i < choices; ++i) {
+                const int points = Current().GetStat().Last().Points;
+                if (!series_player::ChooseOne(Watched(), input, draw())) {
+                    break;  // nothing to drive into or highlight from here
+                }
+                if (Current().GetStat().Last().Points != points || Current().IsSolved()) {
+                    ++luckyChoices_;
+                    break;
+                }
+                ++wrongChoices_;
             }
         });
     }
@@ -638,6 +649,8 @@ class Soak : public GameSession {
     std::uint32_t lastUnsolved_ = 0;
     std::array<int, 6> actions_{};
     int played_ = 0;
+    int wrongChoices_ = 0;  // choices meant to be wrong that scored no point
+    int luckyChoices_ = 0;  // and those that did
     int recordsInFile_ = 0;
 };
 
@@ -652,6 +665,9 @@ TEST_F(Soak, RandomSeriesEndInResultsAndRecordsThatMatchThePlay) {
         SCOPED_TRACE(testing::Message()
                      << "series " << k << ", " << series.Describe()
                      << " (alone: VIMBARO_SOAK_SEED=" << series.seed << " VIMBARO_SOAK_SERIES=1)");
+        // Said before it starts: a crash or a hang shows no trace.
+        std::printf("soak series %u, %s\n", k, series.Describe().c_str());
+        std::fflush(stdout);
         HangGuard bound("soak series " + series.Describe(), std::chrono::minutes(10));
         ASSERT_NO_FATAL_FAILURE(PlaySeries(series));
     }
@@ -665,10 +681,11 @@ TEST_F(Soak, RandomSeriesEndInResultsAndRecordsThatMatchThePlay) {
     }
     EXPECT_EQ(read, recordsInFile_);
     std::printf(
-        "soak: %d series from seed %u; actions: solve %d, wrong choices %d, restart %d, "
-        "back and forward %d, skip %d, stop %d\n",
-        played_, seed, actions_[0], actions_[1], actions_[2], actions_[3], actions_[4],
-        actions_[5]);
+        "soak: %d series from seed %u; actions: solve %d, wrong choices %d (%d choices "
+        "that scored nothing, %d that scored), restart %d, back and forward %d, skip %d, "
+        "stop %d\n",
+        played_, seed, actions_[0], actions_[1], wrongChoices_, luckyChoices_, actions_[2],
+        actions_[3], actions_[4], actions_[5]);
 }
 
 }  // namespace
