@@ -402,9 +402,12 @@ class Soak : public GameSession {
         Play([&] {
             for (int i = 0; i < choices; ++i) {
                 const int points = Current().GetStat().Last().Points;
+                const int errors = Current().GetStat().Last().Errors;
                 if (!series_player::ChooseOne(Watched(), input, draw())) {
                     break;  // nothing to drive into or highlight from here
                 }
+                EXPECT_LE(Current().GetStat().Last().Errors - errors, 1)
+                    << "one choice counted as several errors";
                 if (Current().GetStat().Last().Points != points || Current().IsSolved()) {
                     ++luckyChoices_;
                     break;
