@@ -15,6 +15,7 @@
 #include "platform/form.h"
 #include "platform/sound.h"
 #include "platform/timer.h"
+#include "resident_memory.h"
 
 using namespace media;
 
@@ -49,9 +50,12 @@ enum class Sounds { None, AfterARecording, TunePlaying };
 
 // Processor time and wake-ups per second of wall time while a full-screen form is shown and
 // a one-second timer runs, as on the menu: with nothing to play, a little after a recording
-// has played, and while the menu tune plays. Run it on a real X server (Xvfb) to measure the
-// blocking wait; SDL's dummy video driver polls and reads much higher.
+// has played, and while the menu tune plays; and the peak resident memory meanwhile, to read
+// beside SeriesOfFifteen. Run it on a real X server (Xvfb) to measure the blocking wait; SDL's
+// dummy video driver polls and reads much higher.
 void IdleLoop(benchmark::State& state, Sounds sounds) {
+    const bool peakReset = ResetPeakResident();
+    const double startMiB = StatusMiB("VmRSS");
     std::unique_ptr<platform::Application> app;
     try {
         app = std::make_unique<platform::Application>(platform::CreateSdlBackend());
@@ -96,10 +100,12 @@ void IdleLoop(benchmark::State& state, Sounds sounds) {
     state.counters["cpu_ms_per_s"] = cpuMs / n;
     state.counters["wakeups_per_s"] = switches / n;
     state.counters["audio_device_open"] = platform::Sound::DeviceOpen() ? 1 : 0;
+    state.counters["peak_mib"] = PeakResidentMiB();
+    state.counters["start_mib"] = startMiB;
     const char* display = std::getenv("DISPLAY");
     state.SetLabel(
         (display != nullptr && *display != '\0' ? "X display, sound " : "no display, sound ") +
-        platform::Sound::DriverName());
+        platform::Sound::DriverName() + (peakReset ? "" : "; peak since program start"));
     platform::Sound::MidiClose();
     platform::Sound::Shutdown();
 }

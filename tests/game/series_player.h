@@ -185,6 +185,41 @@ inline int SolveBySwitches(const Session& s, Input input, int maxChoices) {
 
 }  // namespace detail
 
+// Makes one choice in the current exercise through the child's input, right or wrong: the
+// pick-th of the choosable elements (counted round) is driven into with the keys, or the
+// pick-th element of the scanning order after the instruction picture is highlighted and
+// selected with the switches. Returns whether a choice was made.
+inline bool ChooseOne(const Session& s, Input input, unsigned pick) {
+    exercises::CSuperSchemat* exercise = detail::Current(s);
+    if (exercise == nullptr || exercise->IsSolved()) {
+        return false;
+    }
+    if (input != Input::Keys) {
+        const auto order = exercise->GetScanOrder().size();
+        const auto wanted = static_cast<std::int32_t>(order > 1 ? 1 + pick % (order - 1) : 1);
+        if (!detail::ScanTo(s, *exercise, input, wanted)) {
+            return false;
+        }
+        s.Form.SwitchSelect();
+        s.Settle();
+        return true;
+    }
+    const auto objects = exercise->ChoosableElements();
+    if (objects.empty()) {
+        return false;
+    }
+    const game::Choosable& object = objects[pick % objects.size()];
+    while (s.Form.TOdblokuj.Enabled() && s.Form.TOdblokujTag == object.Element) {
+        s.Wait(100);
+    }
+    const auto way = detail::LineUp(s, *exercise, object);
+    if (!way) {
+        return false;
+    }
+    detail::DriveInto(s, *exercise, *way);
+    return true;
+}
+
 // Plays the current exercise of a running series to its solution through the same steps the
 // child's input takes, knowing nothing of the exercise type: it chooses the elements one
 // after the other (in scanning order with switches, by object number with the keys), wrong
