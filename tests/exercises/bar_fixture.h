@@ -11,6 +11,7 @@
 #include "exercises/search_fixture.h"
 #include "game/cwybor.h"
 #include "media/random.h"
+#include "pieces/selection_frames.h"
 
 namespace bar_fixture {
 
@@ -89,4 +90,32 @@ class BarTest : public SearchTest {
     }
     static platform::Point Corner(const platform::Rect& r) { return {r.Left, r.Top}; }
     static platform::Point Inside(const platform::Rect& r) { return {r.Left + 5, r.Top + 5}; }
+
+    // After one wrong and one right choice, a restart: the advance is stopped, the solved
+    // attempt closed and a new one open, every tile back at its home (homes, the question
+    // mark's last) unframed with only the answers from firstAnswer on selectable, and the
+    // question mark shown in the gap again.
+    void ExpectRestartedAfterAWrongAndARightChoice(const exercises::BarExercise& e,
+                                                   const std::vector<platform::Point>& homes,
+                                                   int firstAnswer) {
+        EXPECT_EQ(host_->autoNextStops, 1);
+        EXPECT_FALSE(e.IsSolved());
+        ASSERT_EQ(e.GetStat().Attempts.size(), 2u);
+        EXPECT_EQ(e.GetStat().Attempts[0].Points, 1);
+        EXPECT_EQ(e.GetStat().Attempts[0].Errors, 1);
+        EXPECT_EQ(e.GetStat().Last(), exercises::CStatWart{});
+        const int tileTotal = static_cast<int>(homes.size()) - 1;
+        for (int i = 0; i < tileTotal; ++i) {
+            SCOPED_TRACE(i);
+            const pieces::CLitCyf& t = e.Tile(i);
+            EXPECT_EQ(Corner(t.ObjectRect()), homes[static_cast<size_t>(i)]);
+            EXPECT_EQ(t.FrameStyle(), pieces::SelectionFrames::None);
+            EXPECT_EQ(t.Selectable(), i >= firstAnswer);
+        }
+        const pieces::CLitCyf& question = e.GetQuestionTile();
+        EXPECT_TRUE(question.Visible());
+        EXPECT_TRUE(question.Enabled());
+        EXPECT_EQ(Corner(question.ObjectRect()), homes.back());
+        EXPECT_EQ(FrameAt(Inside(question.ObjectRect())), search_fixture::TileColour("niewiadoma"));
+    }
 };

@@ -341,24 +341,7 @@ TEST_P(Schemat3Test, RestartPutsTheAnswerBackInItsColumn) {
     ASSERT_TRUE(e->Choose(PlusTaskAnswer(), 0));
     media::ScopedRandomScript start({300, 300});
     e->Restart();
-    EXPECT_EQ(host_->autoNextStops, 1);
-    EXPECT_FALSE(e->IsSolved());
-    ASSERT_EQ(e->GetStat().Attempts.size(), 2u);
-    EXPECT_EQ(e->GetStat().Attempts[0].Points, 1);
-    EXPECT_EQ(e->GetStat().Attempts[0].Errors, 1);
-    EXPECT_EQ(e->GetStat().Last(), CStatWart{});
-    for (int i = 0; i < CSchemat3::TileTotal; ++i) {
-        SCOPED_TRACE(i);
-        const pieces::CLitCyf& t = e->Tile(i);
-        EXPECT_EQ(Corner(t.ObjectRect()), homes[static_cast<size_t>(i)]);
-        EXPECT_EQ(t.FrameStyle(), SelectionFrames::None);
-        EXPECT_EQ(t.Selectable(), i >= CSchemat3::kFirstAnswer);
-    }
-    const pieces::CLitCyf& question = e->GetQuestionTile();
-    EXPECT_TRUE(question.Visible());
-    EXPECT_TRUE(question.Enabled());
-    EXPECT_EQ(Corner(question.ObjectRect()), homes[CSchemat3::TileTotal]);
-    EXPECT_EQ(FrameAt(Inside(question.ObjectRect())), TileColour("niewiadoma"));
+    ExpectRestartedAfterAWrongAndARightChoice(*e, homes, CSchemat3::kFirstAnswer);
     EXPECT_EQ(FrameAt(Inside(e->Tile(PlusTaskAnswer()).ObjectRect())),
               TileColour(Picture(PlusTaskHidden())));
     // The vehicle went to the new random start.

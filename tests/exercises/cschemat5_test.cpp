@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalog/resource_names.h"
+#include "exercises/bar_fixture.h"
 #include "exercises/search_fixture.h"
 #include "exercises/series_setup.h"
 #include "game/series_parts.h"
@@ -25,23 +26,13 @@ using platform::Rect;
 
 namespace {
 
-const char* const kSigns[] = {"rowny", "wiekszy", "mniejszy", "niewiadoma"};
-
 std::string DigitName(int digit) {
     return std::string(catalog::SymbolName(catalog::FirstDigitCode + digit));
 }
 
-class Schemat5Test : public SearchTest {
+class Schemat5Test : public BarTest {
   protected:
-    explicit Schemat5Test(Point screen = {1280, 960}) : SearchTest(screen) {
-        for (const char* name : kSigns) {
-            WriteBmp("Lib/GFX/" + std::string(name) + media::SizeSuffix() + ".xbi",
-                     Plain(kTileW, kTileH, TileColour(name)));
-        }
-        WriteSound("Res/Snd/Pol/S5.snd", 10);
-        // Frames ten pixels around a tile.
-        WriteFrames(kTileW + 20, kTileH + 20);
-    }
+    explicit Schemat5Test(Point screen = {1280, 960}) : BarTest(screen) {}
 
     std::unique_ptr<CSchemat5> Make() {
         game::CWybor settings;
@@ -325,24 +316,7 @@ TEST_F(Schemat5Test, RestartPutsTheAnswerBackAndTheQuestionMarkInTheGap) {
     e->Choose(5, 0);
     ASSERT_TRUE(e->Choose(4, 0));
     e->Restart();
-    EXPECT_EQ(host_->autoNextStops, 1);
-    EXPECT_FALSE(e->IsSolved());
-    ASSERT_EQ(e->GetStat().Attempts.size(), 2u);
-    EXPECT_EQ(e->GetStat().Attempts[0].Points, 1);
-    EXPECT_EQ(e->GetStat().Attempts[0].Errors, 1);
-    EXPECT_EQ(e->GetStat().Last(), CStatWart{});
-    for (int i = 0; i < CSchemat5::TileTotal; ++i) {
-        SCOPED_TRACE(i);
-        const pieces::CLitCyf& t = e->Tile(i);
-        EXPECT_EQ(Corner(t.ObjectRect()), homes[static_cast<size_t>(i)]);
-        EXPECT_EQ(t.FrameStyle(), SelectionFrames::None);
-        EXPECT_EQ(t.Selectable(), i >= CSchemat5::kFirstAnswer);
-    }
-    const pieces::CLitCyf& question = e->GetQuestionTile();
-    EXPECT_TRUE(question.Visible());
-    EXPECT_TRUE(question.Enabled());
-    EXPECT_EQ(Corner(question.ObjectRect()), homes[CSchemat5::TileTotal]);
-    EXPECT_EQ(FrameAt(Inside(question.ObjectRect())), TileColour("niewiadoma"));
+    ExpectRestartedAfterAWrongAndARightChoice(*e, homes, CSchemat5::kFirstAnswer);
     EXPECT_EQ(FrameAt(Inside(e->Tile(4).ObjectRect())), TileColour("mniejszy"));
     EXPECT_EQ(Corner(host_->Vehicle().Rectangle()), e->VehicleStart());
     // The same task is solved again by the same sign.
