@@ -10,10 +10,11 @@
 
 namespace platform::sdl_libraries {
 
-#define VIMBARO_MIXER_FUNCTIONS(X)                                                              \
-    X(Init)                                                                                     \
-    X(Quit) X(OpenAudioDevice) X(CloseAudio) X(AllocateChannels) X(SetSoundFonts) X(LoadWAV_RW) \
-        X(FreeChunk) X(PlayChannel) X(HaltChannel) X(ChannelFinished) X(LoadMUSType_RW)         \
+#define VIMBARO_MIXER_FUNCTIONS(X)                                                      \
+    X(Init)                                                                             \
+    X(Quit)                                                                             \
+    X(OpenAudioDevice) X(CloseAudio) X(AllocateChannels) X(SetSoundFonts) X(LoadWAV_RW) \
+        X(FreeChunk) X(PlayChannel) X(HaltChannel) X(ChannelFinished) X(LoadMUSType_RW) \
             X(FreeMusic) X(PlayMusic) X(PauseMusic) X(ResumeMusic) X(HaltMusic) X(PlayingMusic)
 
 #define VIMBARO_TTF_FUNCTIONS(X) \
