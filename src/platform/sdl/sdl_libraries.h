@@ -10,15 +10,16 @@
 
 namespace platform::sdl_libraries {
 
-#define VIMBARO_MIXER_FUNCTIONS(X)                                                      \
-    X(Init)                                                                             \
-    X(Quit)                                                                             \
-    X(OpenAudioDevice) X(CloseAudio) X(AllocateChannels) X(SetSoundFonts) X(LoadWAV_RW) \
-        X(FreeChunk) X(PlayChannel) X(HaltChannel) X(ChannelFinished) X(LoadMUSType_RW) \
-            X(FreeMusic) X(PlayMusic) X(PauseMusic) X(ResumeMusic) X(HaltMusic) X(PlayingMusic)
+// clang-format off
+#define VIMBARO_MIXER_FUNCTIONS(X)                                                  \
+    X(Init) X(Quit) X(OpenAudioDevice) X(CloseAudio) X(AllocateChannels)            \
+    X(SetSoundFonts) X(LoadWAV_RW) X(FreeChunk) X(PlayChannel) X(HaltChannel)       \
+    X(ChannelFinished) X(LoadMUSType_RW) X(FreeMusic) X(PlayMusic) X(PauseMusic)    \
+    X(ResumeMusic) X(HaltMusic) X(PlayingMusic)
 
 #define VIMBARO_TTF_FUNCTIONS(X) \
     X(Init) X(Quit) X(OpenFont) X(CloseFont) X(FontHeight) X(RenderUTF8_Blended)
+// clang-format on
 
 #define VIMBARO_LIBRARY_MEMBER(prefix, name) decltype(&::prefix##name) name = nullptr;
 #define VIMBARO_MIXER_MEMBER(name) VIMBARO_LIBRARY_MEMBER(Mix_, name)
