@@ -231,10 +231,10 @@ select_by_one_switch() {
 # Plays a started series of LENGTH tasks to its end with MODE (keys or one_switch): each task
 # is played until it is solved, the automatic advance brings the next, and after the last Esc
 # shows the results. Gives up after LIMIT seconds. Returns once the statistics file STATS is
-# written.
-play_series() {  # play_series MODE LENGTH STATS LIMIT
-  local mode=$1 length=$2 stats=$3 limit=$4
-  local started=$SECONDS last_tried=-1 round=0 line task solved
+# written. With ON_TASK given, that command is run as each task is first seen.
+play_series() {  # play_series MODE LENGTH STATS LIMIT [ON_TASK]
+  local mode=$1 length=$2 stats=$3 limit=$4 on_task=${5:-}
+  local started=$SECONDS last_tried=-1 round=0 line task solved seen=-1
   local -a elements
   last_selected=""
   last_drive=""
@@ -246,6 +246,11 @@ play_series() {  # play_series MODE LENGTH STATS LIMIT
     fi
     task=$(play_field "$line" task)
     solved=$(play_field "$line" solved)
+    if [ -n "$on_task" ] && [ "$task" != "$seen" ] && [ "$solved" = 0 ]; then
+      seen=$task
+      "$on_task"
+      continue
+    fi
     if [ "$solved" = 1 ]; then
       if [ "$task" -ge $((length - 1)) ]; then
         xdotool key Escape

@@ -450,8 +450,9 @@ check_type_screenshot() {
 
 # A whole series played to its end on the real binary by the player from outside (the arrow
 # keys, or the left mouse button as one switch), which finds the elements in the program's
-# play trace. The statistics record must say that every task was solved.
-whole_series_played() {  # whole_series_played MODE LEVEL LENGTH SCAN
+# play trace. The statistics record must say that every task was solved. With ON_TASK, that
+# command is run as each task first shows.
+whole_series_played() {  # whole_series_played MODE LEVEL LENGTH SCAN [ON_TASK]
   local mode=$1 level=$2 length=$3 scan=$4
   local stats
   stats="$(dirname "$binary")/Data/st.bin"
@@ -464,14 +465,15 @@ whole_series_played() {  # whole_series_played MODE LEVEL LENGTH SCAN
   local started=$SECONDS
   # A series of five by keys at level III took about six minutes here on a busy machine; the
   # bound leaves room for a slower one.
-  play_series "$mode" "$length" "$stats" 1200
+  play_series "$mode" "$length" "$stats" 1200 "${5:-}"
   check_whole_series "whole series of $length by $mode" "$length" "$stats" "$started"
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
   stop_x
 }
 
-whole_series_played keys 4 5 17
+# By keys at level III, with a look at each exercise type met; by one switch at level I.
+whole_series_played keys 4 5 17 check_type_screenshot
 whole_series_played one_switch 1 5 18
 
 # The exercise type an instruction name belongs to (its variants share it).
