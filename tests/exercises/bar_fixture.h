@@ -91,6 +91,18 @@ class BarTest : public SearchTest {
     static platform::Point Corner(const platform::Rect& r) { return {r.Left, r.Top}; }
     static platform::Point Inside(const platform::Rect& r) { return {r.Left + 5, r.Top + 5}; }
 
+    // Show switches every tile, the question mark and the bubble off and on again.
+    static void ExpectShowSwitchesEveryPiece(exercises::BarExercise& e) {
+        for (const bool on : {false, true}) {
+            e.Show(on);
+            for (const auto& tile : e.GetTiles()) {
+                EXPECT_EQ(tile->Enabled(), on);
+            }
+            EXPECT_EQ(e.GetQuestionTile().Enabled(), on);
+            EXPECT_EQ(e.GetInstructionPicture()->Enabled(), on);
+        }
+    }
+
     // After one wrong and one right choice, a restart: the advance is stopped, the solved
     // attempt closed and a new one open, every tile back at its home (homes, the question
     // mark's last) unframed with only the answers from firstAnswer on selectable, and the

@@ -440,14 +440,7 @@ TEST_P(Schemat3Test, TheVehicleStopsAtTheBarAndTakesAnAnswer) {
 
 TEST_P(Schemat3Test, ShowSwitchesEveryTileTheQuestionMarkAndTheBubble) {
     const auto e = PlusTask();
-    for (const bool on : {false, true}) {
-        e->Show(on);
-        for (const auto& tile : e->GetTiles()) {
-            EXPECT_EQ(tile->Enabled(), on);
-        }
-        EXPECT_EQ(e->GetQuestionTile().Enabled(), on);
-        EXPECT_EQ(e->GetInstructionPicture()->Enabled(), on);
-    }
+    ExpectShowSwitchesEveryPiece(*e);
 }
 
 TEST_P(Schemat3Test, AMissingPictureIsTheReinstallMessageAndLeavesNoControls) {

@@ -402,14 +402,7 @@ TEST_F(Schemat5Test, TheVehicleStopsAtFixedTilesAndASignTouchedWithThemWins) {
 
 TEST_F(Schemat5Test, ShowSwitchesEveryTileTheQuestionMarkAndTheBubble) {
     const auto e = LessTask();
-    for (const bool on : {false, true}) {
-        e->Show(on);
-        for (const auto& tile : e->GetTiles()) {
-            EXPECT_EQ(tile->Enabled(), on);
-        }
-        EXPECT_EQ(e->GetQuestionTile().Enabled(), on);
-        EXPECT_EQ(e->GetInstructionPicture()->Enabled(), on);
-    }
+    ExpectShowSwitchesEveryPiece(*e);
 }
 
 TEST_F(Schemat5Test, AMissingSignPictureIsTheReinstallMessageAndLeavesNoControls) {
